@@ -1,0 +1,37 @@
+#pragma once
+// The driver's stand-ins for the outside world: every box, beep and progress report becomes a printed line.
+#include <deque>
+#include <functional>
+#include <string>
+
+#include "app/Ports.h"
+
+namespace brenvoll::drive {
+
+// One UTF-8 line on standard output, at once.
+void printLine(const std::string& utf8);
+
+class PrintingPrompter final : public Prompter {
+public:
+    void message(std::string_view text) override;
+    void error(std::string_view text) override;
+    bool ask(std::string_view text) override;
+    void beep() override;
+    void queueAnswer(bool yes) { answers_.push_back(yes); }
+    // Called when a question finds no queued answer: the script is wrong, and the run ends there.
+    std::function<void(const std::string& why)> onScriptError;
+
+private:
+    std::deque<bool> answers_;
+};
+
+class PrintingProgress final : public ProgressSink {
+public:
+    void status(std::string_view text) override;
+    void step() override;
+
+private:
+    int steps_ = 0;
+};
+
+}  // namespace brenvoll::drive
