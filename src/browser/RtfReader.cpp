@@ -273,6 +273,7 @@ private:
     }
 
     void emitCodePoint(char32_t cp) {
+        if (cp == 0) return;
         std::string utf8;
         rtf::appendCodePoint(utf8, cp);
         emit(utf8);
@@ -299,7 +300,7 @@ private:
         long long param = 0;
         while (pos_ < s_.size() && isDigit(s_[pos_])) {
             hasParam = true;
-            if (param < 1000000000) param = param * 10 + (s_[pos_] - '0');
+            param = std::min(param * 10 + (s_[pos_] - '0'), 1'000'000'000LL);
             ++pos_;
         }
         if (pos_ < s_.size() && s_[pos_] == ' ') ++pos_;
@@ -380,7 +381,7 @@ private:
             case Dest::FontTable:
                 if (info.word == Word::Font && hasParam) defFont_ = value;
                 if (info.word == Word::Fcharset && hasParam) fonts_[defFont_].charset = value;
-                if (info.word == Word::Unicode) unicode(value);
+                if (info.word == Word::Unicode && hasParam) unicode(value);
                 break;
             case Dest::ColorTable:
                 if (info.word == Word::Red) color_.r = static_cast<unsigned char>(value);
@@ -411,7 +412,9 @@ private:
             case Word::Deff:
                 if (hasParam) defaultFont_ = value;
                 break;
-            case Word::Unicode: unicode(value); return;  // sets its own skip count
+            case Word::Unicode:
+                if (hasParam) unicode(value);
+                break;
             case Word::UnicodeSkip: st.unicodeSkip = std::clamp(value, 0, 255); break;
             case Word::Plain:
                 st.font = -1;
@@ -471,7 +474,7 @@ private:
             highSurrogate_ = 0;
             emitCodePoint(cp);
         }
-        pendingSkip_ = top().unicodeSkip;
+        pendingSkip_ = 0;
     }
 
     void binary(long long count) {

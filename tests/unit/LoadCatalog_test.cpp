@@ -182,7 +182,9 @@ TEST(LoadCatalog, PickersShowTheirInitialPositionsWhenLongEnough) {
         app::LoadCatalog(store, pickers, rec, rec);
         EXPECT_EQ(pickers.codes.selected.has_value(), c.codeShown);
         EXPECT_EQ(pickers.names.selected.has_value(), c.nameShown);
-        if (c.codeShown) EXPECT_EQ(pickers.codes.text(), "C1115");
+        if (c.codeShown) {
+            EXPECT_EQ(pickers.codes.text(), "C1115");
+        }
     }
 }
 

@@ -131,7 +131,8 @@ void coverCorner(Canvas& c) {
 void connectorPlate(Canvas& c) {
     c.pen(0.6);
     c.shape({{15, 25}, {85, 25}, {85, 50}, {15, 50}}, kSteelLight);
-    c.shape({{15, 50}, {85, 50}, {88, 47}, {88, 22}, {85, 25}}, kSteel);
+    c.shape({{15, 25}, {18, 22}, {88, 22}, {85, 25}}, kSteel);
+    c.shape({{85, 25}, {88, 22}, {88, 47}, {85, 50}}, kSteelDark);
     for (double x : {25.0, 38.0, 62.0, 75.0}) c.ellipse(x, 37.5, 2.6, 2.6, Qt::white);
 }
 
