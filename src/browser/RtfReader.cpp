@@ -474,7 +474,7 @@ private:
             highSurrogate_ = 0;
             emitCodePoint(cp);
         }
-        pendingSkip_ = 0;
+        pendingSkip_ = top().unicodeSkip;
     }
 
     void binary(long long count) {
