@@ -80,7 +80,8 @@ public:
     void run() {
         fs::remove_all(root_);
         fs::create_directories(root_);
-        writeFileUnder(appDir_, "Projects/ListNmPr", "");
+        // A project list already there belongs to the user's saved projects: keep it.
+        if (!fs::exists(appDir_ / "Projects" / "ListNmPr")) writeFileUnder(appDir_, "Projects/ListNmPr", "");
         writeFileUnder(root_, kBlankText, blankRtf());
         writeFileUnder(root_, kBlankPicture, renderer_.render("blank", "", 200, 150, "jpg"));
         const int n = static_cast<int>(src_.nodes.size());

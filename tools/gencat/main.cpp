@@ -74,7 +74,8 @@ int main(int argc, char** argv) {
         gencat::writeCatalog(gencat::readSource(args[0]), appDir, renderer);
         for (const auto& overlay : overlays) applyOverlay(overlay, appDir / "0_TELVA");
         for (const auto& removal : removals) {
-            const fs::path target = gencat::hostPath(appDir / "0_TELVA", removal);
+            const fs::path target =
+                gencat::hostPath(appDir / "0_TELVA", brenvoll::text::fromUtf8Lossy(removal));
             if (!fs::remove(target)) throw std::runtime_error("--remove: no file " + target.string());
         }
     } catch (const std::exception& e) {
