@@ -8,7 +8,7 @@
 #   # exit: N           the driver's expected exit status (default 0)
 #   # no-catalog        the app folder has no 0_TELVA at all
 set -u
-drive=$1 gencat=$2 demo=$3 script=$4 update=${5:-}
+drive=$(realpath "$1") gencat=$(realpath "$2") demo=$(realpath "$3") script=$(realpath "$4") update=${5:-}
 here=$(cd "$(dirname "$0")" && pwd)
 expected="${script%.script}.out"
 work=$(mktemp -d)
@@ -38,8 +38,10 @@ else
 fi
 
 export XDG_RUNTIME_DIR="$work/xdg" && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
-(cd "$app" && QT_QPA_PLATFORM=offscreen "$drive" --app-dir "$app" "$script") > "$work/actual" 2> "$work/stderr"
+# Messages that name files show the temporary app folder as <app>.
+(cd "$app" && QT_QPA_PLATFORM=offscreen "$drive" --app-dir "$app" "$script") > "$work/raw" 2> "$work/stderr"
 status=$?
+sed "s|$app|<app>|g" "$work/raw" > "$work/actual"
 
 if [ "$update" = --update ]; then
   cp "$work/actual" "$expected"

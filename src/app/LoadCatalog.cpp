@@ -1,5 +1,6 @@
 #include "app/LoadCatalog.h"
 
+#include "store/HostFiles.h"
 #include "text/Cp1251.h"
 #include "text/Errors.h"
 
@@ -29,6 +30,10 @@ std::optional<int> pictureTabCount(store::CatalogStore& store, const char* file)
 
 LoadResult LoadCatalog(store::CatalogStore& store, search::Pickers& pickers, ProgressSink& progress, Pause& pause) {
     LoadResult result;
+    // Without the folder every file would fail one by one; name the folder itself.
+    std::error_code ec;
+    if (!std::filesystem::is_directory(store.rootDir(), ec))
+        throw FileError(w("Не найдена папка каталога \"") + store::displayPath(store.rootDir()) + "\"");
     pause.sleepMs(200);
     progress.status(w("Загрузка списка имён и кодов ......."));
     progress.step();

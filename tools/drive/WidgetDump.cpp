@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -49,6 +50,7 @@ void walk(const QAbstractItemModel* model, const QModelIndex& parent, int depth,
 }  // namespace
 
 bool isShownInWindow(const QWidget* widget) {
+    if (widget->isWindow()) return widget->isVisible();
     for (const QWidget* w = widget; w; w = w->parentWidget()) {
         const bool tabSheet = qobject_cast<const QStackedWidget*>(w->parentWidget()) &&
                               qobject_cast<const QTabWidget*>(w->parentWidget()->parentWidget());
@@ -119,6 +121,8 @@ std::vector<std::string> dumpWidget(const std::string& name, QWidget* widget, co
         }
     } else if (widget->property("filePath").isValid()) {
         lines.push_back(name + " = " + relativeFile(widget, appDir));
+    } else if (auto* bar = qobject_cast<QProgressBar*>(widget)) {
+        lines.push_back(name + " = " + std::to_string(bar->value()));
     } else if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget)) {
         lines.push_back(name + " = " + u(spin->text()));
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {

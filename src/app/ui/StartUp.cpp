@@ -44,6 +44,12 @@ std::unique_ptr<Program> StartUp(const StartOptions& options) {
     context.pause = options.pause;
     context.makeSpreadsheet = options.makeSpreadsheet;
 
+    // The catalog's lists by their names, for the scenario driver.
+    for (int k = 0; k < static_cast<int>(store::List::Count); ++k) {
+        const auto list = static_cast<store::List>(k);
+        context.named.addList(store::listName(list), [&context, list] { return context.store.list(list); });
+    }
+
     program->progressWindow = std::make_unique<TForm1>();
     TeeProgress progress(*program->progressWindow, options.progressObserver);
     program->progressWindow->show();
