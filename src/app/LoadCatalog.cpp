@@ -13,7 +13,7 @@ using text::w;
 std::string structureFile(const char* name) { return std::string("Structure\\") + name; }
 
 void readTreeList(store::CatalogStore& store, List list, const char* file) {
-    store.setList(list, text::textsOf(store.LoadTreeFile(structureFile(file))));
+    store.setList(list, store.LoadTreeTexts(structureFile(file)));
 }
 
 // "1" … "6" from the first line of a settings file; none for any other line.

@@ -13,6 +13,12 @@ bool pickerLess(const std::string& a, const std::string& b) {
     });
 }
 
+void Picker::show(const std::string& text) {
+    const auto it = std::find(items.begin(), items.end(), text);
+    if (it == items.end()) selected.reset();
+    else selected = static_cast<int>(it - items.begin());
+}
+
 Picker BuildPicker(const std::vector<std::string>& source, const std::vector<std::string>& units,
                    int initialPosition) {
     Picker picker;
@@ -23,7 +29,15 @@ Picker BuildPicker(const std::vector<std::string>& source, const std::vector<std
         if (!units[i].empty()) picker.items.push_back(source[i]);
     }
     // A stable sort places every entry exactly where inserting it at its sorted place, after equals, would.
-    std::stable_sort(picker.items.begin(), picker.items.end(), pickerLess);
+    // Keys are folded once; std::string compares bytes as unsigned, like pickerLess.
+    std::vector<std::pair<std::string, size_t>> keys;
+    keys.reserve(picker.items.size());
+    for (size_t k = 0; k < picker.items.size(); ++k) keys.emplace_back(text::foldCase(picker.items[k]), k);
+    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> sorted;
+    sorted.reserve(keys.size());
+    for (const auto& key : keys) sorted.push_back(std::move(picker.items[key.second]));
+    picker.items = std::move(sorted);
     if (initialPosition >= 0 && static_cast<size_t>(initialPosition) < picker.items.size())
         picker.selected = initialPosition;
     return picker;

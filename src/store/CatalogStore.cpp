@@ -67,6 +67,10 @@ std::vector<text::TreeLine> CatalogStore::LoadTreeFile(std::string_view relative
     return text::parseTreeList(ReadFile(relativePath), CatalogPath(relativePath));
 }
 
+std::vector<std::string> CatalogStore::LoadTreeTexts(std::string_view relativePath) const {
+    return text::parseTreeTexts(ReadFile(relativePath), CatalogPath(relativePath));
+}
+
 void CatalogStore::SaveTreeFile(std::string_view relativePath, const std::vector<text::TreeLine>& lines) const {
     writeWholeFileAtomically(HostPath(relativePath), text::writeTreeList(lines));
 }

@@ -49,6 +49,8 @@ public:
 
     std::vector<std::string> LoadPlainFile(std::string_view relativePath) const;
     std::vector<text::TreeLine> LoadTreeFile(std::string_view relativePath) const;
+    // The texts of a tree-form file read as a flat list (the product lists).
+    std::vector<std::string> LoadTreeTexts(std::string_view relativePath) const;
     void SaveTreeFile(std::string_view relativePath, const std::vector<text::TreeLine>& lines) const;
     // Whole bytes of a catalog file (path relative to the root); FileError naming it when it cannot be read.
     std::string ReadFile(std::string_view relativePath) const;

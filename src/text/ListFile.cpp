@@ -12,44 +12,63 @@ size_t leadingIndent(std::string_view line) {
     return n;
 }
 
-}  // namespace
 
-std::vector<std::string> parsePlainList(std::string_view bytes) {
+// Calls visit(line) for every line of a list file, without copying.
+template <typename Visit>
+void forEachLine(std::string_view bytes, Visit&& visit) {
     if (auto nul = bytes.find('\0'); nul != std::string_view::npos) bytes = bytes.substr(0, nul);
-    std::vector<std::string> entries;
     size_t start = 0;
     while (start < bytes.size()) {
         size_t end = bytes.find_first_of("\r\n", start);
         if (end == std::string_view::npos) {
-            entries.emplace_back(bytes.substr(start));
-            break;
+            visit(bytes.substr(start));
+            return;
         }
-        entries.emplace_back(bytes.substr(start, end - start));
+        visit(bytes.substr(start, end - start));
         start = end + 1;
         if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') ++start;
     }
+}
+
+// Tree-form reading; emit(level, text) for every line in file order.
+template <typename Emit>
+void readTree(std::string_view bytes, const std::string& fileName, Emit&& emit) {
+    int previousLevel = 0;
+    int lineNumber = 0;
+    forEachLine(bytes, [&](std::string_view line) {
+        ++lineNumber;
+        const size_t indent = leadingIndent(line);
+        const int level = static_cast<int>(indent);
+        // The first line is a top-level node whatever its indent; later lines may deepen by one level only.
+        if (lineNumber > 1 && level > previousLevel + 1) {
+            throw FileError(w("Неверный уровень ") + std::to_string(level) + w(" в строке ") +
+                            std::to_string(lineNumber) + w(" файла \"") + fileName + "\": \"" +
+                            std::string(line.substr(indent)) + "\"");
+        }
+        const int actual = lineNumber == 1 ? 0 : level;
+        emit(actual, line.substr(indent));
+        previousLevel = actual;
+    });
+}
+
+}  // namespace
+
+std::vector<std::string> parsePlainList(std::string_view bytes) {
+    std::vector<std::string> entries;
+    forEachLine(bytes, [&](std::string_view line) { entries.emplace_back(line); });
     return entries;
 }
 
 std::vector<TreeLine> parseTreeList(std::string_view bytes, const std::string& fileName) {
     std::vector<TreeLine> lines;
-    int previousLevel = 0;
-    int lineNumber = 0;
-    for (auto& entry : parsePlainList(bytes)) {
-        ++lineNumber;
-        const size_t indent = leadingIndent(entry);
-        const int level = static_cast<int>(indent);
-        // The first line is a top-level node whatever its indent; later lines may deepen by one level only.
-        int actual = lines.empty() ? 0 : std::min(level, previousLevel + 1);
-        if (!lines.empty() && level > previousLevel + 1) {
-            throw FileError(w("Неверный уровень ") + std::to_string(level) + w(" в строке ") +
-                            std::to_string(lineNumber) + w(" файла \"") + fileName + "\": \"" +
-                            entry.substr(indent) + "\"");
-        }
-        lines.push_back({actual, entry.substr(indent)});
-        previousLevel = actual;
-    }
+    readTree(bytes, fileName, [&](int level, std::string_view text) { lines.push_back({level, std::string(text)}); });
     return lines;
+}
+
+std::vector<std::string> parseTreeTexts(std::string_view bytes, const std::string& fileName) {
+    std::vector<std::string> texts;
+    readTree(bytes, fileName, [&](int, std::string_view text) { texts.emplace_back(text); });
+    return texts;
 }
 
 std::vector<std::string> parseFlatList(std::string_view bytes) {

@@ -18,6 +18,9 @@ std::vector<std::string> parsePlainList(std::string_view bytes);
 // Leading TABs and blanks give the level. fileName names the file in the invalid-level error (FileError).
 std::vector<TreeLine> parseTreeList(std::string_view bytes, const std::string& fileName);
 
+// The texts of a tree-form file whose levels carry no meaning (the product lists), checked like a tree.
+std::vector<std::string> parseTreeTexts(std::string_view bytes, const std::string& fileName);
+
 // Project files: each line's leading TABs and blanks are dropped, with no nesting check.
 std::vector<std::string> parseFlatList(std::string_view bytes);
 
