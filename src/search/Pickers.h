@@ -11,6 +11,8 @@ struct Picker {
     std::optional<int> selected;     // the position shown in the closed picker
     // The shown text (empty when nothing is selected).
     std::string text() const { return selected ? items[static_cast<size_t>(*selected)] : std::string(); }
+    // Shows the first entry equal to text, or nothing when none is; the user's choice operations do not run.
+    void show(const std::string& text);
 };
 
 struct Pickers {
