@@ -19,7 +19,9 @@ std::string shown(const std::string& relative) {
     return out;
 }
 
-std::string kitEntryCode(const std::string& entry) { return entry.substr(0, entry.find('_')); }
+std::string kitEntryCode(const std::string& entry) {
+    return entry.substr(0, entry.find('_'));
+}
 
 void Checker::report(const std::string& relative, int line, const std::string& what) {
     problems.push_back({shown(relative), line, what});
@@ -80,17 +82,21 @@ struct ListFile {
 
 // In the order start-up reads them.
 const ListFile kProductLists[] = {
-    {List::TV_Cod, "FileTVCod"},       {List::TV_Cod1, "FileTVCod1"},     {List::TV_Name, "FileTVName"},
-    {List::TV_Izm, "FileTVIzm"},       {List::TV_Ves, "FileTVW"},         {List::TV_Dlina, "FileTVL"},
-    {List::TV_Prise, "FileTVP"},       {List::TV_Vid, "FileTVVid"},       {List::TV_Volume, "FileTVVol"},
-    {List::TV_Path_T1, "FileTVPT1"},   {List::TV_Path_T2, "FileTVPT2"},   {List::TV_Path_T3, "FileTVPT3"},
-    {List::TV_Path_T4, "FileTVPT4"},   {List::TV_Path_T5, "FileTVPT5"},   {List::TV_Path_T6, "FileTVPT6"},
-    {List::TV_Path_P1, "FileTVPP1"},   {List::TV_Path_P2, "FileTVPP2"},   {List::TV_Path_P3, "FileTVPP3"},
-    {List::TV_Path_P4, "FileTVPP4"},   {List::TV_Path_P5, "FileTVPP5"},   {List::TV_Path_P6, "FileTVPP6"},
-    {List::TV_Logik1, "FileTVL1"},     {List::TV_Logik2, "FileTVL2"},     {List::TV_N_Pict, "FileTVNPict"}};
+    {List::TV_Cod, "FileTVCod"},     {List::TV_Cod1, "FileTVCod1"},   {List::TV_Name, "FileTVName"},
+    {List::TV_Izm, "FileTVIzm"},     {List::TV_Ves, "FileTVW"},       {List::TV_Dlina, "FileTVL"},
+    {List::TV_Prise, "FileTVP"},     {List::TV_Vid, "FileTVVid"},     {List::TV_Volume, "FileTVVol"},
+    {List::TV_Path_T1, "FileTVPT1"}, {List::TV_Path_T2, "FileTVPT2"}, {List::TV_Path_T3, "FileTVPT3"},
+    {List::TV_Path_T4, "FileTVPT4"}, {List::TV_Path_T5, "FileTVPT5"}, {List::TV_Path_T6, "FileTVPT6"},
+    {List::TV_Path_P1, "FileTVPP1"}, {List::TV_Path_P2, "FileTVPP2"}, {List::TV_Path_P3, "FileTVPP3"},
+    {List::TV_Path_P4, "FileTVPP4"}, {List::TV_Path_P5, "FileTVPP5"}, {List::TV_Path_P6, "FileTVPP6"},
+    {List::TV_Logik1, "FileTVL1"},   {List::TV_Logik2, "FileTVL2"},   {List::TV_N_Pict, "FileTVNPict"}};
 
-std::string structure(const std::string& name) { return "Structure\\" + name; }
-std::string q(const std::string& cp1251) { return "\"" + text::toUtf8(cp1251) + "\""; }
+std::string structure(const std::string& name) {
+    return "Structure\\" + name;
+}
+std::string q(const std::string& cp1251) {
+    return "\"" + text::toUtf8(cp1251) + "\"";
+}
 
 // Every product list has one entry per contents node; a list of another length is reported and then
 // padded or cut so that the later passes can read every node.
@@ -139,7 +145,9 @@ void checkPickerSources(Checker& c) {
             if (!c.store.IsProduct(k)) continue;
             const std::string& expected = codes ? c.code(k) : c.store.caption(k);
             if (entries[k] != expected)
-                c.report(structure(file), k + 1, q(entries[k]) + " differs from " + (codes ? "the code " : "the caption ") + q(expected));
+                c.report(
+                    structure(file), k + 1,
+                    q(entries[k]) + " differs from " + (codes ? "the code " : "the caption ") + q(expected));
         }
     }
     for (int t = 1; t <= 6; ++t) {
@@ -176,7 +184,8 @@ void checkNodes(Checker& c) {
             c.report(structure("FileTVL1"), k + 1,
                      "logic code " + q(logicCode) + " differs from the article code " + q(c.code(k)));
         if (c.store.IsProduct(k) && c.store.Entry(List::TV_Name, k) != c.store.caption(k))
-            c.report(structure("FileTVName"), k + 1, "name differs from the caption " + q(c.store.caption(k)));
+            c.report(structure("FileTVName"), k + 1,
+                     "name differs from the caption " + q(c.store.caption(k)));
     }
 }
 
@@ -210,7 +219,8 @@ void checkPages(Checker& c) {
             const std::string& path = c.store.Entry(list, k);
             const std::string key = (picture ? "P" : "T") + path;
             auto found = verdicts.find(key);
-            if (found == verdicts.end()) found = verdicts.emplace(key, pageFileProblem(c, path, picture)).first;
+            if (found == verdicts.end())
+                found = verdicts.emplace(key, pageFileProblem(c, path, picture)).first;
             // One report per file and list is enough to find the fault.
             if (!found->second.empty() && reported.insert(path).second)
                 c.report(structure(file), k + 1, found->second);

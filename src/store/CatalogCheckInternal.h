@@ -13,7 +13,7 @@
 namespace brenvoll::store::check {
 
 class Checker {
-public:
+  public:
     explicit Checker(const std::filesystem::path& appDir) : store(appDir) {}
 
     CatalogStore store;
@@ -34,7 +34,7 @@ public:
 
     std::unordered_map<std::string, int> lastByLogicCode;
 
-private:
+  private:
     std::map<std::string, bool> exists_;
     std::map<std::string, std::optional<std::vector<std::string>>> kits_;
     std::set<std::string> reportedMissing_;

@@ -1,5 +1,5 @@
-// The catalog check's last pass: every file the route wizard opens for the trays of the catalog, found the way
-// the wizard finds it (compatibility lists, kit keys, hanger variants, fixings, pictures).
+// The catalog check's last pass: every file the route wizard opens for the trays of the catalog, found the
+// way the wizard finds it (compatibility lists, kit keys, hanger variants, fixings, pictures).
 #include <set>
 
 #include "store/CatalogCheckInternal.h"
@@ -13,10 +13,12 @@ namespace {
 
 using text::w;
 
-std::string q(const std::string& cp1251) { return "\"" + text::toUtf8(cp1251) + "\""; }
+std::string q(const std::string& cp1251) {
+    return "\"" + text::toUtf8(cp1251) + "\"";
+}
 
-// Assembled hanger variants: picture and kit by tray type (rolled, wire, ladder; empty: none), the compatibility
-// list naming the fixings, the fixing-kit suffix and which extra part the variant needs.
+// Assembled hanger variants: picture and kit by tray type (rolled, wire, ladder; empty: none), the
+// compatibility list naming the fixings, the fixing-kit suffix and which extra part the variant needs.
 struct Variant {
     const char* text;
     const char* pictures[3];
@@ -29,20 +31,40 @@ struct Variant {
 const Variant kVariants[] = {
     {"Подвес потолочный (сборный) с применением XL",
      {"Pictur0\\XL_прокат.jpg", "Pictur0\\XL_пров.jpg", "Pictur0\\XL_лест.jpg"},
-     {"Structure\\Kmpl\\XL_1", "Structure\\Kmpl\\XL_2", "Structure\\Kmpl\\XL_3"}, "XL", "3", Variant::Console},
+     {"Structure\\Kmpl\\XL_1", "Structure\\Kmpl\\XL_2", "Structure\\Kmpl\\XL_3"},
+     "XL",
+     "3",
+     Variant::Console},
     {"Подвес потолочный (сборный) с применением ZKR",
      {"Pictur0\\ZKR_прокат.jpg", "Pictur0\\ZKR_пров.jpg", "Pictur0\\ZKR_лест.jpg"},
-     {"Structure\\Kmpl\\ZKR_1", "Structure\\Kmpl\\ZKR_2", "Structure\\Kmpl\\ZKR_3"}, "ZKR", "2", Variant::Console},
+     {"Structure\\Kmpl\\ZKR_1", "Structure\\Kmpl\\ZKR_2", "Structure\\Kmpl\\ZKR_3"},
+     "ZKR",
+     "2",
+     Variant::Console},
     {"Подвес настенный (сборный)",
      {"Pictur0\\Наст_сб_прокат.jpg", "Pictur0\\Наст_сб_пров.jpg", "Pictur0\\Наст_сб_лест.jpg"},
-     {"Structure\\Kmpl\\BVR-120_1", "Structure\\Kmpl\\BVR-120_2", "Structure\\Kmpl\\BVR-120_3"}, "BVR-120", "1",
+     {"Structure\\Kmpl\\BVR-120_1", "Structure\\Kmpl\\BVR-120_2", "Structure\\Kmpl\\BVR-120_3"},
+     "BVR-120",
+     "1",
      Variant::Console},
-    {"Суппорт напольный", {"Pictur0\\Суппорт.jpg", "Pictur0\\Суппорт.jpg", ""},
-     {"Structure\\Kmpl\\DMK_1", "Structure\\Kmpl\\DMK_2", ""}, "DMK", "2", Variant::Plank},
-    {"Шпильки с использованием профиля", {"Pictur0\\Шп_проф_прокат.jpg", "Pictur0\\Шп_проф_пров.jpg", ""},
-     {"-", "-", ""}, "", "", Variant::Studs},
-    {"Перфолента TW-200", {"Pictur0\\Перф_прокат.jpg", "Pictur0\\Перф_прокат.jpg", ""},
-     {"Structure\\Kmpl\\TW-200_1", "Structure\\Kmpl\\TW-200_1", ""}, "TW-200", "1", Variant::None},
+    {"Суппорт напольный",
+     {"Pictur0\\Суппорт.jpg", "Pictur0\\Суппорт.jpg", ""},
+     {"Structure\\Kmpl\\DMK_1", "Structure\\Kmpl\\DMK_2", ""},
+     "DMK",
+     "2",
+     Variant::Plank},
+    {"Шпильки с использованием профиля",
+     {"Pictur0\\Шп_проф_прокат.jpg", "Pictur0\\Шп_проф_пров.jpg", ""},
+     {"-", "-", ""},
+     "",
+     "",
+     Variant::Studs},
+    {"Перфолента TW-200",
+     {"Pictur0\\Перф_прокат.jpg", "Pictur0\\Перф_прокат.jpg", ""},
+     {"Structure\\Kmpl\\TW-200_1", "Structure\\Kmpl\\TW-200_1", ""},
+     "TW-200",
+     "1",
+     Variant::None},
 };
 
 const char* kTrayTypes[] = {"Прокатный", "Проволочный", "Лестничный"};
@@ -50,7 +72,7 @@ const char* kMbrxTrays[] = {"QZN-100.35", "QZN-200.35", "QZN-60.60", "QZN-100.60
 
 // Profile piece lengths offered for a width key, by tray type (rolled, wire): how many there are.
 int profileLengthCount(const std::string& widthKey, int type) {
-    static const std::pair<const char*, int> rolled[] = {{"50", 5}, {"100", 5}, {"200", 4}, {"300", 3},
+    static const std::pair<const char*, int> rolled[] = {{"50", 5},  {"100", 5}, {"200", 4}, {"300", 3},
                                                          {"400", 2}, {"500", 1}, {"600", 0}};
     for (auto [key, count] : rolled)
         if (widthKey == key) return type == 1 ? count + 1 : count;
@@ -69,7 +91,7 @@ std::string widthKey(const std::string& trayCode) {
 }
 
 class WizardCheck {
-public:
+  public:
     explicit WizardCheck(Checker& c) : c_(c) {}
 
     void run() {
@@ -82,13 +104,14 @@ public:
         if (!wire) return;
         for (int i = 1; i <= 3; ++i) {
             c_.kitFile("Structure\\Krep\\HRQ6_" + std::to_string(i), "the virtual corners of wire trays");
-            c_.requireFile("Pictur0\\virt_0" + std::to_string(i) + ".jpg", "the virtual corners of wire trays");
+            c_.requireFile("Pictur0\\virt_0" + std::to_string(i) + ".jpg",
+                           "the virtual corners of wire trays");
         }
         if (!c_.store.FindByCode("KVD20"))
             c_.report("Structure\\FileTVCod", 0, "no product KVD20, the connector of the virtual corners");
     }
 
-private:
+  private:
     std::string kind(int k) const { return c_.field(k, 21, 20); }
 
     void checkTray(int k) {
@@ -194,7 +217,8 @@ private:
         const char* studs[][2] = {{"RZ6", "6"}, {"RZ8-2", "8"}};
         for (auto& [stud, suffix] : studs) {
             for (int length = 1; length <= 2; ++length)
-                c_.kitFile("Structure\\Kmpl\\" + std::string(stud) + "_" + std::to_string(ti * 2 + length), who);
+                c_.kitFile("Structure\\Kmpl\\" + std::string(stud) + "_" + std::to_string(ti * 2 + length),
+                           who);
             fixings(stud, suffix, who);
         }
         if (profileLengthCount(widthKey(trayCode), ti) == 0 && !isMbrxTray(trayCode))
@@ -226,14 +250,16 @@ private:
         for (const auto& entry : *list) {
             const std::string f = kitEntryCode(entry);
             for (int k = 0; k < c_.store.nodeCount(); ++k) {
-                if (c_.field(k, 1, 20) != f || kind(k) != w("Метиз") || c_.field(k, 61, 20) != w("Для подвеса"))
+                if (c_.field(k, 1, 20) != f || kind(k) != w("Метиз") ||
+                    c_.field(k, 61, 20) != w("Для подвеса"))
                     continue;
                 ++offered;
                 c_.kitFile("Structure\\Podv\\" + f + "_" + suffix, "fixing " + q(f) + " of " + who);
                 break;
             }
         }
-        if (offered == 0) c_.report(svm, 0, "offers no fixing (kind Метиз, construction Для подвеса); needed by " + who);
+        if (offered == 0)
+            c_.report(svm, 0, "offers no fixing (kind Метиз, construction Для подвеса); needed by " + who);
     }
 
     // The wizard shows a product's first page picture from Pictur0.
@@ -243,7 +269,8 @@ private:
         const size_t at = path.find("Picture");
         if (at == std::string::npos) {
             c_.report("Structure\\FileTVPP1", k + 1,
-                      "the wizard finds no picture of " + q(c_.code(k)) + ": its first picture is not in a Picture folder");
+                      "the wizard finds no picture of " + q(c_.code(k)) +
+                          ": its first picture is not in a Picture folder");
             return;
         }
         path.replace(at, 7, "Pictur0");
@@ -257,6 +284,8 @@ private:
 
 }  // namespace
 
-void checkWizardFiles(Checker& checker) { WizardCheck(checker).run(); }
+void checkWizardFiles(Checker& checker) {
+    WizardCheck(checker).run();
+}
 
 }  // namespace brenvoll::store::check

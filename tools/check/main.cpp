@@ -8,7 +8,8 @@ namespace fs = std::filesystem;
 
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::cerr << "usage: brenvoll-check CATALOG_APP_DIR   (the folder holding 0_TELVA, or 0_TELVA itself)\n";
+        std::cerr
+            << "usage: brenvoll-check CATALOG_APP_DIR   (the folder holding 0_TELVA, or 0_TELVA itself)\n";
         return 2;
     }
     fs::path dir = argv[1];

@@ -91,8 +91,10 @@ std::string table(const std::vector<std::string>& rows) {
         auto row = cells(rows[r]);
         out += "\\trowd\\trgaph80\\trleft100";
         for (size_t c = 0; c < columns; ++c)
-            out += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10"
-                   "\\clbrdrr\\brdrs\\brdrw10\\cellx" + std::to_string(100 + width * static_cast<int>(c + 1));
+            out +=
+                "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10"
+                "\\clbrdrr\\brdrs\\brdrw10\\cellx" +
+                std::to_string(100 + width * static_cast<int>(c + 1));
         out += "\r\n\\pard\\intbl\\f0\\fs20 ";
         for (size_t c = 0; c < columns; ++c) {
             const std::string cell = c < row.size() ? inlineRuns(row[c]) : std::string();
@@ -131,13 +133,16 @@ std::string embeddedImage(const std::string& line, Renderer& renderer) {
     int w = 320, h = 200;
     if (!size.empty()) std::sscanf(size.c_str(), "%dx%d", &w, &h);
     const std::string jpeg = renderer.render(sketch, caption, w, h, "jpg");
-    return "\\pard\\qc{\\pict\\jpegblip\\picw" + std::to_string(w) + "\\pich" + std::to_string(h) + "\\picwgoal" +
-           std::to_string(w * 15) + "\\pichgoal" + std::to_string(h * 15) + "\r\n" + hexOf(jpeg) + "}\\par\r\n";
+    return "\\pard\\qc{\\pict\\jpegblip\\picw" + std::to_string(w) + "\\pich" + std::to_string(h) +
+           "\\picwgoal" + std::to_string(w * 15) + "\\pichgoal" + std::to_string(h * 15) + "\r\n" +
+           hexOf(jpeg) + "}\\par\r\n";
 }
 
 }  // namespace
 
-std::string blankRtf() { return std::string(kHeader) + "\\pard\\f0\\fs20\\par\r\n}\r\n"; }
+std::string blankRtf() {
+    return std::string(kHeader) + "\\pard\\f0\\fs20\\par\r\n}\r\n";
+}
 
 std::string markupToRtf(const std::string& markup, Renderer& renderer) {
     std::string out = kHeader;
@@ -163,13 +168,16 @@ std::string markupToRtf(const std::string& markup, Renderer& renderer) {
             endParagraph();
         } else if (line.rfind("== ", 0) == 0) {
             endParagraph();
-            out += "\\pard\\sb120\\sa60\\cf1\\b\\f0\\fs24 " + inlineRuns(line.substr(3)) + "\\cf0\\b0\\par\r\n";
+            out +=
+                "\\pard\\sb120\\sa60\\cf1\\b\\f0\\fs24 " + inlineRuns(line.substr(3)) + "\\cf0\\b0\\par\r\n";
         } else if (line.rfind("= ", 0) == 0) {
             endParagraph();
-            out += "\\pard\\sb60\\sa120\\cf1\\b\\f0\\fs32 " + inlineRuns(line.substr(2)) + "\\cf0\\b0\\par\r\n";
+            out +=
+                "\\pard\\sb60\\sa120\\cf1\\b\\f0\\fs32 " + inlineRuns(line.substr(2)) + "\\cf0\\b0\\par\r\n";
         } else if (line.rfind("- ", 0) == 0) {
             endParagraph();
-            out += "\\pard\\fi-280\\li420\\sa40\\f0\\fs20 \\'95\\tab " + inlineRuns(line.substr(2)) + "\\par\r\n";
+            out += "\\pard\\fi-280\\li420\\sa40\\f0\\fs20 \\'95\\tab " + inlineRuns(line.substr(2)) +
+                   "\\par\r\n";
         } else if (line.rfind("[image ", 0) == 0 && line.back() == ']') {
             endParagraph();
             out += embeddedImage(line, renderer);

@@ -35,7 +35,9 @@ struct Canvas {
         for (auto& [x, y] : pts) out << at(x, y);
         return out;
     }
-    void pen(double width = 0.5, QColor c = kInk) { p.setPen(QPen(c, width * unit(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)); }
+    void pen(double width = 0.5, QColor c = kInk) {
+        p.setPen(QPen(c, width * unit(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    }
     void fill(QColor c) { p.setBrush(c); }
     void line(double x1, double y1, double x2, double y2) { p.drawLine(at(x1, y1), at(x2, y2)); }
     void shape(std::initializer_list<std::pair<double, double>> pts, QColor c) {
@@ -53,7 +55,8 @@ struct Canvas {
 };
 
 // A cross-section extruded along (dx, dy): faces first, then the front outline.
-void extrude(Canvas& c, const std::vector<std::pair<double, double>>& section, double dx, double dy, bool closed) {
+void extrude(Canvas& c, const std::vector<std::pair<double, double>>& section, double dx, double dy,
+             bool closed) {
     c.pen(0.5);
     const size_t n = section.size();
     for (size_t i = 0; i + 1 < n + (closed ? 1 : 0); ++i) {
@@ -109,7 +112,9 @@ void trayLadder(Canvas& c) {
     for (int i = 0; i <= 6; ++i) {
         const double t = (i + 0.5) / 7.0;
         c.pen(0.4);
-        c.shape({{10 + dx * t, 52 + dy * t}, {40 + dx * t, 52 + dy * t}, {41 + dx * t, 50 + dy * t},
+        c.shape({{10 + dx * t, 52 + dy * t},
+                 {40 + dx * t, 52 + dy * t},
+                 {41 + dx * t, 50 + dy * t},
                  {11 + dx * t, 50 + dy * t}},
                 kSteelDark);
     }
@@ -164,8 +169,18 @@ void tee(Canvas& c) {
 
 void cross(Canvas& c) {
     c.pen(0.7);
-    c.shape({{8, 28}, {38, 28}, {38, 5}, {62, 5}, {62, 28}, {92, 28}, {92, 50}, {62, 50}, {62, 72}, {38, 72},
-             {38, 50}, {8, 50}},
+    c.shape({{8, 28},
+             {38, 28},
+             {38, 5},
+             {62, 5},
+             {62, 28},
+             {92, 28},
+             {92, 50},
+             {62, 50},
+             {62, 72},
+             {38, 72},
+             {38, 50},
+             {8, 50}},
             kSteelLight);
 }
 
@@ -314,20 +329,33 @@ void labelledBox(Canvas& c) {
 
 const std::map<std::string, std::function<void(Canvas&)>>& sketches() {
     static const std::map<std::string, std::function<void(Canvas&)>> table = {
-        {"tray-rolled", trayRolled},   {"tray-wire", trayWire},
-        {"tray-ladder", trayLadder},   {"cover", cover},
-        {"cover-corner", coverCorner}, {"connector", connectorPlate},
-        {"connector-wire", connectorWire}, {"corner", corner},
-        {"tee", tee},                  {"cross", cross},
-        {"transition", transition},    {"endcap", endcap},
-        {"hanger-wall", hangerWall},   {"hanger-ceiling", hangerCeiling},
-        {"support", support},          {"console", console},
-        {"stud", stud},                {"profile", [](Canvas& c) { profile(c, false); }},
+        {"tray-rolled", trayRolled},
+        {"tray-wire", trayWire},
+        {"tray-ladder", trayLadder},
+        {"cover", cover},
+        {"cover-corner", coverCorner},
+        {"connector", connectorPlate},
+        {"connector-wire", connectorWire},
+        {"corner", corner},
+        {"tee", tee},
+        {"cross", cross},
+        {"transition", transition},
+        {"endcap", endcap},
+        {"hanger-wall", hangerWall},
+        {"hanger-ceiling", hangerCeiling},
+        {"support", support},
+        {"console", console},
+        {"stud", stud},
+        {"profile", [](Canvas& c) { profile(c, false); }},
         {"profile-c", [](Canvas& c) { profile(c, true); }},
-        {"tape", tape},                {"anchor", anchor},
-        {"bolt", bolt},                {"nut", nut},
-        {"washer", washer},            {"screw", screw},
-        {"plank", plank},              {"clamp", clamp},
+        {"tape", tape},
+        {"anchor", anchor},
+        {"bolt", bolt},
+        {"nut", nut},
+        {"washer", washer},
+        {"screw", screw},
+        {"plank", plank},
+        {"clamp", clamp},
         {"logo", logo}};
     return table;
 }

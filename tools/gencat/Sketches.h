@@ -8,7 +8,7 @@ namespace gencat {
 // corner, tee, cross, transition, endcap, hanger-wall, hanger-ceiling, support, console, stud, profile,
 // profile-c, tape, anchor, bolt, nut, washer, screw, plank, clamp, logo; any other name draws a labelled box.
 class QtRenderer : public Renderer {
-public:
+  public:
     std::string render(const std::string& sketch, const std::string& caption, int width, int height,
                        const std::string& format) override;
 };

@@ -22,8 +22,8 @@ struct Word {
     std::string key;   // empty for a plain word
 };
 
-const std::set<std::string> kProductKeys = {"code1", "unit",  "weight", "length",  "price",  "vid",
-                                            "volume", "kind", "type",   "build",   "role",   "kit",
+const std::set<std::string> kProductKeys = {"code1",  "unit",    "weight", "length", "price",   "vid",
+                                            "volume", "kind",    "type",   "build",  "role",    "kit",
                                             "hanger", "variant", "fixkey", "logic2", "pictures"};
 const std::set<std::string> kHeadingKeys = {"pictures", "code", "code1"};
 
@@ -34,7 +34,7 @@ struct Frame {
 };
 
 class Reader {
-public:
+  public:
     explicit Reader(Source& out) : out_(out) {}
 
     void readFile(const fs::path& file) {
@@ -59,7 +59,7 @@ public:
         }
     }
 
-private:
+  private:
     [[noreturn]] void fail(const std::string& what) const { throw SourceError(where_ + ": " + what); }
 
     std::string cp1251(const std::string& utf8) const {
@@ -123,7 +123,8 @@ private:
         } else if (keyword == "defaults") {
             auto& defaults = owner.node >= 0 ? defaults_[owner.node] : topDefaults_;
             for (size_t i = 1; i < words.size(); ++i) {
-                if (words[i].key.empty() || !kProductKeys.count(words[i].key)) fail("defaults take product fields");
+                if (words[i].key.empty() || !kProductKeys.count(words[i].key))
+                    fail("defaults take product fields");
                 defaults[words[i].key] = words[i].text;
             }
         } else if (keyword == "text") {
@@ -144,20 +145,25 @@ private:
             stack.push_back({static_cast<int>(indent), -1, static_cast<int>(out_.lists.size()) - 1});
         } else if (keyword == "settings") {
             for (size_t i = 1; i < words.size(); ++i) {
-                if (words[i].key == "tabs") out_.pictureTabs = words[i].text;
-                else if (words[i].key == "start-tabs") out_.startTabs = words[i].text;
-                else fail("settings take tabs= and start-tabs=");
+                if (words[i].key == "tabs")
+                    out_.pictureTabs = words[i].text;
+                else if (words[i].key == "start-tabs")
+                    out_.startTabs = words[i].text;
+                else
+                    fail("settings take tabs= and start-tabs=");
             }
         } else if (keyword == "image") {
             if (words.size() < 4) fail("image PATH SKETCH \"CAPTION\" [size=WxH]");
             ExtraImage image{words[1].text, words[2].text, words[3].text, 240, 180, where_};
             for (size_t i = 4; i < words.size(); ++i) {
-                if (words[i].key != "size" || sscanf(words[i].text.c_str(), "%dx%d", &image.width, &image.height) != 2)
+                if (words[i].key != "size" ||
+                    sscanf(words[i].text.c_str(), "%dx%d", &image.width, &image.height) != 2)
                     fail("image takes size=WxH");
             }
             out_.images.push_back(image);
         } else if (keyword == "include") {
-            if (owner.node >= 0 || indent != 0 || words.size() != 2) fail("include FILE stands at the top level");
+            if (owner.node >= 0 || indent != 0 || words.size() != 2)
+                fail("include FILE stands at the top level");
             const std::string saved = where_;
             readFile(file.parent_path() / brenvoll::text::toUtf8(words[1].text));
             where_ = saved;

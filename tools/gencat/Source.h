@@ -11,7 +11,7 @@ namespace gencat {
 
 // A mistake in the source; the message (UTF-8) starts with "file:line: ".
 class SourceError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

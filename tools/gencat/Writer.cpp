@@ -19,16 +19,19 @@ namespace {
 
 const char* kBlankText = "BLANK\\Text_BLANK.rtf";
 const char* kBlankPicture = "BLANK\\Pict_BLANK.jpg";
-constexpr int kPageWidth = 440, kPageHeight = 330;    // fits the browser's picture tabs
+constexpr int kPageWidth = 440, kPageHeight = 330;      // fits the browser's picture tabs
 constexpr int kWizardWidth = 240, kWizardHeight = 180;  // fits the wizard's picture boxes
 
-std::string folderOfTab(const char* base, int tab) { return tab == 1 ? base : base + std::to_string(tab); }
+std::string folderOfTab(const char* base, int tab) {
+    return tab == 1 ? base : base + std::to_string(tab);
+}
 
 // One fixed-column field, blanks up to its width; a longer text does not fit the record.
 void putField(std::string& record, int firstColumn, int width, const std::string& value, const Node& node,
               const char* name) {
     if (static_cast<int>(value.size()) > width)
-        throw SourceError(node.where + ": " + name + " is longer than " + std::to_string(width) + " characters");
+        throw SourceError(node.where + ": " + name + " is longer than " + std::to_string(width) +
+                          " characters");
     if (record.size() < static_cast<size_t>(firstColumn - 1)) record.resize(firstColumn - 1, ' ');
     record.replace(firstColumn - 1, value.size(), value);
 }
@@ -73,7 +76,7 @@ std::string formatOf(const std::string& path) {
 }
 
 class CatalogWriter {
-public:
+  public:
     CatalogWriter(const Source& source, const fs::path& appDir, Renderer& renderer)
         : src_(source), appDir_(appDir), root_(appDir / "0_TELVA"), renderer_(renderer) {}
 
@@ -98,7 +101,7 @@ public:
                                             formatOf(image.path)));
     }
 
-private:
+  private:
     // The node whose page a node shows: its own, a product's nearest ancestor's, or none (the blank page).
     int pageOwner(int k) const {
         if (!src_.nodes[k].tabs.empty()) return k;
@@ -138,8 +141,9 @@ private:
                 // The wizard shows the first picture from Pictur0 under the same name.
                 std::string wizardPath = paths[6];
                 wizardPath.replace(0, 7, "Pictur0");
-                writeFileUnder(root_, wizardPath,
-                               renderer_.render(tab.sketch, tab.caption, kWizardWidth, kWizardHeight, tab.format));
+                writeFileUnder(
+                    root_, wizardPath,
+                    renderer_.render(tab.sketch, tab.caption, kWizardWidth, kWizardHeight, tab.format));
             }
         }
         return pages_.emplace(owner, paths).first->second;
@@ -185,8 +189,8 @@ private:
         for (int t = 1; t <= 6; ++t) {
             add("FileTVPT" + std::to_string(t), paths[t - 1]);
             add("FileTVPP" + std::to_string(t), paths[t + 5]);
-            authoring_[(t == 1 ? std::string("FileText") : "FileText" + std::to_string(t)) + ".txt"].push_back(
-                "0_TELVA\\" + paths[t - 1]);
+            authoring_[(t == 1 ? std::string("FileText") : "FileText" + std::to_string(t)) + ".txt"]
+                .push_back("0_TELVA\\" + paths[t - 1]);
             authoring_[(t == 1 ? std::string("FilePicture") : "FilePicture" + std::to_string(t)) + ".txt"]
                 .push_back("0_TELVA\\" + paths[t + 5]);
         }
@@ -194,8 +198,8 @@ private:
 
     void add(const std::string& file, const std::string& entry) {
         if (!entry.empty() && (entry[0] == ' ' || entry[0] == '\t'))
-            throw SourceError("an entry of " + file + " would start with a blank: " +
-                              brenvoll::text::toUtf8(entry));
+            throw SourceError("an entry of " + file +
+                              " would start with a blank: " + brenvoll::text::toUtf8(entry));
         lists_[file].push_back({0, entry});
     }
 
@@ -230,7 +234,8 @@ private:
                 throw SourceError(block.where + ": quantity of " + brenvoll::text::toUtf8(code) +
                                   " is not a whole number of up to three digits");
             left = left.size() > 77 ? left.substr(0, 77) : left + std::string(77 - left.size(), '_');
-            entries.push_back(left + std::string(3 - quantity.size(), ' ') + quantity + " " + part.attr("unit"));
+            entries.push_back(left + std::string(3 - quantity.size(), ' ') + quantity + " " +
+                              part.attr("unit"));
         }
         for (const auto& file : block.files)
             writeFileUnder(root_, "Structure/" + file, brenvoll::text::writeFlatList(entries));

@@ -9,7 +9,7 @@ namespace gencat {
 
 // Draws pictures; the generator's is Qt-based, kept apart so the file layout stays plain C++.
 class Renderer {
-public:
+  public:
     virtual ~Renderer() = default;
     // Encoded picture bytes; format is "jpg" or "bmp"; caption is Windows-1251.
     virtual std::string render(const std::string& sketch, const std::string& caption, int width, int height,

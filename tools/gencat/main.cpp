@@ -67,9 +67,12 @@ int main(int argc, char** argv) {
         std::vector<std::string> removals;
         for (size_t i = 2; i < args.size(); ++i) {
             if (i + 1 >= args.size()) return usage();
-            if (args[i] == "--overlay") overlays.push_back(args[++i]);
-            else if (args[i] == "--remove") removals.push_back(args[++i]);
-            else return usage();
+            if (args[i] == "--overlay")
+                overlays.push_back(args[++i]);
+            else if (args[i] == "--remove")
+                removals.push_back(args[++i]);
+            else
+                return usage();
         }
         gencat::writeCatalog(gencat::readSource(args[0]), appDir, renderer);
         for (const auto& overlay : overlays) applyOverlay(overlay, appDir / "0_TELVA");
