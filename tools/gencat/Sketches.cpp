@@ -76,18 +76,26 @@ void extrude(Canvas& c, const std::vector<std::pair<double, double>>& section, d
     }
 }
 
+// Slots punched in the bottom of a channel: two rows along the extrusion, each slot a small parallelogram
+// running with it.
 void perforate(Canvas& c, double x0, double y0, double dx, double dy, int count, double across) {
     c.pen(0.3);
+    const double len = 0.35 / count;
     for (int i = 1; i <= count; ++i) {
         const double t = static_cast<double>(i) / (count + 1);
-        const double x = x0 + dx * t, y = y0 + dy * t;
-        c.rect(x - 1.2, y - across / 2, 2.4, across, kSteelDark);
+        for (double off : {-across, across}) {
+            const double x = x0 + off + dx * t, y = y0 + dy * t;
+            c.shape({{x - 1.5, y}, {x + 1.5, y}, {x + 1.5 + dx * len, y + dy * len}, {x - 1.5 + dx * len, y + dy * len}},
+                    kSteelDark);
+        }
     }
 }
 
 void trayRolled(Canvas& c) {
     extrude(c, {{10, 38}, {10, 60}, {45, 60}, {45, 38}}, 45, -28, false);
-    perforate(c, 27, 60, 45, -28, 7, 4);
+    perforate(c, 27.5, 60, 45, -28, 6, 8);
+    c.pen(0.8);
+    c.line(10, 60, 45, 60);
 }
 
 void trayWire(Canvas& c) {
@@ -152,11 +160,33 @@ void connectorWire(Canvas& c) {
 }
 
 void corner(Canvas& c) {
+    QPainterPath outer;
+    outer.moveTo(c.at(8, 40));
+    outer.lineTo(c.at(45, 40));
+    outer.quadTo(c.at(58, 40), c.at(58, 27));
+    outer.lineTo(c.at(58, 6));
+    outer.lineTo(c.at(84, 6));
+    outer.lineTo(c.at(84, 30));
+    outer.quadTo(c.at(84, 66), c.at(48, 66));
+    outer.lineTo(c.at(8, 66));
+    outer.closeSubpath();
     c.pen(0.7);
-    c.shape({{10, 42}, {50, 42}, {58, 10}, {78, 10}, {68, 62}, {10, 62}}, kSteelLight);
-    c.pen(0.4);
-    c.line(10, 52, 58, 52);
-    c.line(58, 52, 68, 10);
+    c.fill(kSteelLight);
+    c.p.drawPath(outer);
+    c.pen(0.35);
+    c.p.setBrush(Qt::NoBrush);
+    QPainterPath inner;  // the side walls seen from above
+    inner.moveTo(c.at(8, 43));
+    inner.lineTo(c.at(45, 43));
+    inner.quadTo(c.at(61, 43), c.at(61, 27));
+    inner.lineTo(c.at(61, 6));
+    c.p.drawPath(inner);
+    QPainterPath wall;
+    wall.moveTo(c.at(81, 6));
+    wall.lineTo(c.at(81, 30));
+    wall.quadTo(c.at(81, 63), c.at(48, 63));
+    wall.lineTo(c.at(8, 63));
+    c.p.drawPath(wall);
 }
 
 void tee(Canvas& c) {
@@ -241,7 +271,7 @@ void profile(Canvas& c, bool cShape) {
         extrude(c, {{30, 30}, {12, 30}, {12, 55}, {30, 55}}, 50, -22, false);
     else
         extrude(c, {{12, 30}, {12, 55}, {32, 55}, {32, 30}, {28, 30}, {28, 34}}, 50, -22, false);
-    perforate(c, 12, 42, 50, -22, 8, 3);
+    perforate(c, 22, 55, 50, -22, 5, 5);
 }
 
 void tape(Canvas& c) {
