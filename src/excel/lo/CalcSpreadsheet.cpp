@@ -267,7 +267,7 @@ void CalcSpreadsheet::createApplication() {
 void CalcSpreadsheet::openWorkbook(const fs::path& file) {
     impl_->requireOffice();
     requireWorkbookFile(file);
-    lo::guarded(text::w("открытие книги"), [&] {
+    lo::guarded(text::w("открытие книги \"") + store::displayPath(file) + "\"", [&] {
         impl_->flush();  // cells meant for a workbook opened before
         impl_->dropDocument();
         rtl::OUString url;

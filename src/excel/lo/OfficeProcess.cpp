@@ -30,6 +30,8 @@ OfficeProcess OfficeProcess::start(const std::vector<std::string>& argv) {
         ::setsid();
         const pid_t office = ::fork();
         if (office == 0) {
+            // The office must not hold our descriptors (bridge connections, files) for the rest of its life.
+            ::close_range(3, ~0U, 0);
             ::execve(args[0], args.data(), environ);
             ::_exit(127);
         }
