@@ -51,6 +51,7 @@ struct ParagraphFormat {
     int firstLineIndentTwips = 0;  // relative to the left indent; negative for a hanging indent
     std::optional<int> spaceBeforeTwips;
     std::optional<int> spaceAfterTwips;
+    std::vector<int> tabStopsTwips;  // measured like the left indent, from the text area's left edge
     bool operator==(const ParagraphFormat&) const = default;
 };
 

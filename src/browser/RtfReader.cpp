@@ -37,7 +37,7 @@ enum class Word : unsigned char {
     Ansicpg, Deff, Fcharset, Red, Green, Blue, Unicode, UnicodeSkip, Bin,
     Plain, Bold, Italic, Underline, UnderlineNone, FontSize, Font, Color, Hidden,
     Pard, Par, Line, Tab, AlignLeft, AlignCenter, AlignRight, AlignJustify,
-    LeftIndent, FirstIndent, SpaceBefore, SpaceAfter,
+    LeftIndent, FirstIndent, SpaceBefore, SpaceAfter, TabStop,
     RowDefaults, CellEdge, Cell, Row, InTable, NestedCell,
     JpegBlip, PngBlip, OtherBlip, PicWidthGoal, PicHeightGoal, PicScaleX, PicScaleY,
     Symbol,
@@ -74,7 +74,7 @@ const std::unordered_map<std::string_view, WordInfo>& knownWords() {
             {"pard", Word::Pard}, {"par", Word::Par}, {"line", Word::Line}, {"tab", Word::Tab},
             {"ql", Word::AlignLeft}, {"qc", Word::AlignCenter}, {"qr", Word::AlignRight},
             {"qj", Word::AlignJustify}, {"li", Word::LeftIndent}, {"fi", Word::FirstIndent},
-            {"sb", Word::SpaceBefore}, {"sa", Word::SpaceAfter}, {"trowd", Word::RowDefaults},
+            {"sb", Word::SpaceBefore}, {"sa", Word::SpaceAfter}, {"tx", Word::TabStop}, {"trowd", Word::RowDefaults},
             {"cellx", Word::CellEdge}, {"cell", Word::Cell}, {"row", Word::Row}, {"intbl", Word::InTable},
             {"nestcell", Word::NestedCell}, {"jpegblip", Word::JpegBlip}, {"pngblip", Word::PngBlip},
             {"picwgoal", Word::PicWidthGoal}, {"pichgoal", Word::PicHeightGoal},
@@ -123,8 +123,9 @@ struct PictureInProgress {
 
 // Junk of nothing but '{' must not grow the state stack without bound; deeper groups share a state.
 constexpr size_t kMaxDepth = 512;
-// Word's own limit; more cells in a row spill into the last one.
+// Word's own limits; more cells in a row spill into the last one.
 constexpr size_t kMaxCells = 63;
+constexpr size_t kMaxTabStops = 64;
 
 class Parser {
 public:
@@ -449,6 +450,9 @@ private:
             case Word::FirstIndent: st.para.firstLineIndentTwips = value; break;
             case Word::SpaceBefore: st.para.spaceBeforeTwips = value; break;
             case Word::SpaceAfter: st.para.spaceAfterTwips = value; break;
+            case Word::TabStop:
+                if (st.para.tabStopsTwips.size() < kMaxTabStops) st.para.tabStopsTwips.push_back(value);
+                break;
             case Word::RowDefaults: rowEdges_.clear(); break;
             case Word::CellEdge:
                 if (rowEdges_.size() < kMaxCells) rowEdges_.push_back(value);

@@ -171,13 +171,13 @@ TEST(RtfReader, RunsMergeWhenTheFormatDoesNotChange) {
 }
 
 TEST(RtfReader, ParagraphFormat) {
-    const auto doc = parseRtf(R"({\rtf1\pard\qc\li720\fi-360\sb120\sa60 a\par b\par\pard\qr c\par\qj d\par})");
+    const auto doc = parseRtf(R"({\rtf1\pard\qc\li720\fi-360\sb120\sa60\tx720\tx1440 a\par b\par\pard\qr c\par\qj d\par})");
     const auto paragraphs = paragraphsOf(doc);
     ASSERT_EQ(paragraphs.size(), 4u);
-    const ParagraphFormat centred{Align::Center, 720, -360, 120, 60};
+    const ParagraphFormat centred{Align::Center, 720, -360, 120, 60, {720, 1440}};
     EXPECT_EQ(paragraphs[0]->format, centred);
     EXPECT_EQ(paragraphs[1]->format, centred) << "paragraph format carries on until \\pard";
-    EXPECT_EQ(paragraphs[2]->format, (ParagraphFormat{Align::Right, 0, 0, std::nullopt, std::nullopt}));
+    EXPECT_EQ(paragraphs[2]->format, (ParagraphFormat{Align::Right, 0, 0, std::nullopt, std::nullopt, {}}));
     EXPECT_EQ(paragraphs[3]->format.align, Align::Justify);
 }
 
