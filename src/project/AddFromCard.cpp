@@ -12,9 +12,9 @@ namespace brenvoll::project {
 namespace {
 
 struct Quantity {
-    std::string text;      // goes into the row
-    std::string asked;     // shown in the merge question
-    double metres = 0;     // for "М"
+    std::string text;        // goes into the row
+    std::string asked;       // shown in the merge question
+    double metres = 0;       // for "М"
     std::int64_t count = 0;  // for "Шт" and "Рул"
 };
 

@@ -23,10 +23,10 @@ struct ProjectFile {
     Column column;
 };
 // Write and read order.
-constexpr ProjectFile kFiles[] = {
-    {"TVSumm", Column::TVWirt},   {"TV_Name", Column::TVW_Name},      {"TV_Kol", Column::TVW_Kol},
-    {"TV_Cod", Column::TVW_Cod},  {"TV_Cod1", Column::TVW_Cod1},      {"TV_Izm", Column::TVW_Izm},
-    {"TV_Index", Column::TVW_AbsIndex}, {"TV_Prim", Column::TVW_Prim}};
+constexpr ProjectFile kFiles[] = {{"TVSumm", Column::TVWirt},         {"TV_Name", Column::TVW_Name},
+                                  {"TV_Kol", Column::TVW_Kol},        {"TV_Cod", Column::TVW_Cod},
+                                  {"TV_Cod1", Column::TVW_Cod1},      {"TV_Izm", Column::TVW_Izm},
+                                  {"TV_Index", Column::TVW_AbsIndex}, {"TV_Prim", Column::TVW_Prim}};
 constexpr const char* kDeleteOrder[] = {"TV_Cod", "TV_Cod1", "TV_Index", "TV_Izm",
                                         "TV_Kol", "TV_Name", "TV_Prim",  "TVSumm"};
 
@@ -125,13 +125,14 @@ ProjectLists::Lists ProjectFiles::load(std::string_view name) const {
     recoverInterruptedSave(name);
     ProjectLists::Lists lists;
     for (const auto& file : kFiles)
-        lists[static_cast<size_t>(file.column)] = text::parseFlatList(store::readWholeFile(folder / file.name));
+        lists[static_cast<size_t>(file.column)] =
+            text::parseFlatList(store::readWholeFile(folder / file.name));
     const size_t rows = lists[static_cast<size_t>(kFiles[0].column)].size();
     for (const auto& file : kFiles) {
         const size_t lines = lists[static_cast<size_t>(file.column)].size();
         if (lines != rows)
-            throw FileError(text::w("Файл \"") + store::displayPath(folder / file.name) + text::w("\" содержит ") +
-                            std::to_string(lines) + text::w(" строк, а файл \"") +
+            throw FileError(text::w("Файл \"") + store::displayPath(folder / file.name) +
+                            text::w("\" содержит ") + std::to_string(lines) + text::w(" строк, а файл \"") +
                             store::displayPath(folder / kFiles[0].name) + "\" " + std::to_string(rows) +
                             text::w(": проект повреждён и не открыт"));
     }
@@ -147,7 +148,8 @@ void ProjectFiles::save(std::string_view name, const ProjectLists& project) cons
     recoverInterruptedSave(name);
     if (!fs::create_directory(fresh, ec) || ec) throw cannotWrite(fresh);
     try {
-        for (const auto& file : kFiles) writeFile(fresh / file.name, text::writeFlatList(project.list(file.column)));
+        for (const auto& file : kFiles)
+            writeFile(fresh / file.name, text::writeFlatList(project.list(file.column)));
         if (existsAtAll(target)) {
             // Never move away a file or a link that merely carries the name.
             if (!isRealFolder(target)) throw cannotWrite(target);
@@ -180,14 +182,18 @@ void ProjectFiles::removeFiles(std::string_view name) const {
     fs::remove(folder, ec);
 }
 
-void ProjectFiles::beginOpen(SpecMesDialog& dialog) const { dialog.show(SpecMesMode::Open, readNameList()); }
+void ProjectFiles::beginOpen(SpecMesDialog& dialog) const {
+    dialog.show(SpecMesMode::Open, readNameList());
+}
 
 void ProjectFiles::beginSave(SpecMesDialog& dialog, const ProjectLists& project) const {
     dialog.show(SpecMesMode::Save, readNameList());
     dialog.setEdit1(project.projectName());
 }
 
-void ProjectFiles::beginDelete(SpecMesDialog& dialog) const { dialog.show(SpecMesMode::Delete, readNameList()); }
+void ProjectFiles::beginDelete(SpecMesDialog& dialog) const {
+    dialog.show(SpecMesMode::Delete, readNameList());
+}
 
 void ProjectFiles::confirmOpen(ProjectLists& project, SpecMesDialog& dialog, Prompter& prompter) const {
     const auto selected = dialog.selected();
@@ -240,7 +246,8 @@ void ProjectFiles::confirmSave(ProjectLists& project, SpecMesDialog& dialog, Pro
             writeNameList(names);
         }
     } catch (const AppError&) {
-        prompter.message(isNew ? text::w("Невозможно сохранить файл  !") : text::w("Невозможно сохранить файл !"));
+        prompter.message(isNew ? text::w("Невозможно сохранить файл  !")
+                               : text::w("Невозможно сохранить файл !"));
         dialog.close();
         return;
     }

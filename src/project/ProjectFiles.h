@@ -1,5 +1,6 @@
 #pragma once
-// Saved projects: the folder Projects with the name list ListNmPr and one folder of eight list files per project.
+// Saved projects: the folder Projects with the name list ListNmPr and one folder of eight list files per
+// project.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -18,7 +19,7 @@ std::optional<std::string> projectNameProblem(std::string_view cp1251Name);
 const std::string& unholdableNameMessage();
 
 class ProjectFiles {
-public:
+  public:
     explicit ProjectFiles(std::filesystem::path projectsDir) : dir_(std::move(projectsDir)) {}
     const std::filesystem::path& dir() const { return dir_; }
 
@@ -54,7 +55,7 @@ public:
     // Where a save builds the new folder ("new") and parks the old one ("old") while it swaps them.
     std::filesystem::path scratchFolder(std::string_view kind, std::string_view name) const;
 
-private:
+  private:
     std::filesystem::path folderOf(std::string_view name) const;
     void recoverInterruptedSave(std::string_view name) const;
 

@@ -1,5 +1,6 @@
 #include "project/ProjectLists.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -21,7 +22,9 @@ constexpr size_t kCommentTextWidth = 81;
 
 }  // namespace
 
-const char* columnName(Column column) { return kColumnNames[static_cast<size_t>(column)]; }
+const char* columnName(Column column) {
+    return kColumnNames[static_cast<size_t>(column)];
+}
 
 std::string composeDisplayLine(std::string_view code, std::string_view name, std::string_view quantity,
                                std::string_view unit) {
@@ -46,12 +49,15 @@ std::string composeCommentLine(std::string_view text) {
 }
 
 Row commentRow(std::string_view text) {
-    return Row{composeCommentLine(text),      std::string(kCommentCode),     std::string(kCommentCode),
-               std::string(text),             std::string(kCommentQuantity), std::string(kCommentUnit),
-               std::string(kNoCatalogIndex), std::string(kCommentNote)};
+    return Row{composeCommentLine(text),      std::string(kCommentCode),
+               std::string(kCommentCode),     std::string(text),
+               std::string(kCommentQuantity), std::string(kCommentUnit),
+               std::string(kNoCatalogIndex),  std::string(kCommentNote)};
 }
 
-bool codesMatch(std::string_view a, std::string_view b) { return !a.empty() && a == b; }
+bool codesMatch(std::string_view a, std::string_view b) {
+    return !a.empty() && a == b;
+}
 
 const std::string& unitPieces() {
     static const std::string unit = text::w("Шт");
@@ -65,12 +71,14 @@ const std::string& unitMetres() {
     static const std::string unit = text::w("М");
     return unit;
 }
-bool isCountedUnit(std::string_view unit) { return unit == unitPieces() || unit == unitRolls(); }
+bool isCountedUnit(std::string_view unit) {
+    return unit == unitPieces() || unit == unitRolls();
+}
 
 const std::string& noPieceLengthMessage() {
-    static const std::string message =
-        text::w("В каталоге не задана длина одного изделия этого продукта, поэтому его количество "
-                "нельзя задать в метрах !");
+    static const std::string message = text::w(
+        "В каталоге не задана длина одного изделия этого продукта, поэтому его количество "
+        "нельзя задать в метрах !");
     return message;
 }
 
@@ -104,45 +112,53 @@ const std::vector<std::string>* ProjectLists::listByName(std::string_view name) 
 }
 
 Row ProjectLists::row(size_t i) const {
-    return Row{at(Column::TVWirt, i), at(Column::TVW_Cod, i),      at(Column::TVW_Cod1, i),
-               at(Column::TVW_Name, i), at(Column::TVW_Kol, i),    at(Column::TVW_Izm, i),
+    return Row{at(Column::TVWirt, i),       at(Column::TVW_Cod, i), at(Column::TVW_Cod1, i),
+               at(Column::TVW_Name, i),     at(Column::TVW_Kol, i), at(Column::TVW_Izm, i),
                at(Column::TVW_AbsIndex, i), at(Column::TVW_Prim, i)};
 }
 
 void ProjectLists::append(Row row) {
-    const int index = static_cast<int>(size());
-    if (codeIndexValid_ && !row.code.empty()) rowsByCode_[row.code].push_back(index);
     insert(size(), std::move(row));
 }
 
 void ProjectLists::insert(size_t i, Row row) {
     if (i > size()) throw std::out_of_range("project row index");
-    const bool atEnd = i == size();
-    std::string* fields[] = {&row.line, &row.code,     &row.code1,    &row.name,
+    if (i < size()) shiftCodeIndex(i, +1);
+    if (!row.code.empty()) {
+        auto& rows = rowsByCode_[row.code];
+        rows.insert(std::lower_bound(rows.begin(), rows.end(), static_cast<int>(i)), static_cast<int>(i));
+    }
+    std::string* fields[] = {&row.line,     &row.code, &row.code1,    &row.name,
                              &row.quantity, &row.unit, &row.absIndex, &row.note};
     for (size_t c = 0; c < kColumnCount; ++c) {
         auto& list = lists_[c];
         list.insert(list.begin() + static_cast<std::ptrdiff_t>(i), std::move(*fields[c]));
     }
-    if (!atEnd) invalidateCodeIndex();
-    if (current_ && *current_ >= i && !atEnd) ++*current_;
+    if (current_ && *current_ >= i) ++*current_;
     modified_ = true;
 }
 
 void ProjectLists::remove(size_t i) {
     if (i >= size()) throw std::out_of_range("project row index");
+    if (auto it = rowsByCode_.find(at(Column::TVW_Cod, i)); it != rowsByCode_.end()) {
+        auto& rows = it->second;
+        rows.erase(std::lower_bound(rows.begin(), rows.end(), static_cast<int>(i)));
+        if (rows.empty()) rowsByCode_.erase(it);
+    }
+    shiftCodeIndex(i, -1);
     for (auto& list : lists_) list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
-    invalidateCodeIndex();
     if (current_) {
-        if (*current_ > i) --*current_;
-        else if (*current_ >= size()) current_ = empty() ? std::nullopt : std::optional<size_t>(size() - 1);
+        if (*current_ > i)
+            --*current_;
+        else if (*current_ >= size())
+            current_ = empty() ? std::nullopt : std::optional<size_t>(size() - 1);
     }
     modified_ = true;
 }
 
 void ProjectLists::setQuantity(size_t i, std::string quantity) {
-    std::string line = composeDisplayLine(at(Column::TVW_Cod, i), at(Column::TVW_Name, i), quantity,
-                                          at(Column::TVW_Izm, i));
+    std::string line =
+        composeDisplayLine(at(Column::TVW_Cod, i), at(Column::TVW_Name, i), quantity, at(Column::TVW_Izm, i));
     setQuantityAndLine(i, std::move(quantity), std::move(line));
 }
 
@@ -160,7 +176,6 @@ void ProjectLists::setNote(size_t i, std::string note) {
 void ProjectLists::clear() {
     for (auto& list : lists_) list.clear();
     rowsByCode_.clear();
-    codeIndexValid_ = true;
     current_.reset();
     modified_ = true;
 }
@@ -169,9 +184,18 @@ void ProjectLists::replaceAll(Lists lists) {
     for (const auto& list : lists)
         if (list.size() != lists[0].size()) throw std::invalid_argument("project lists of different lengths");
     lists_ = std::move(lists);
-    invalidateCodeIndex();
+    // Room to grow, so that the first additions after an open or a summing do not move every entry.
+    for (auto& list : lists_) list.reserve(list.size() + list.size() / 4 + 16);
+    // Built now rather than at the first lookup, so that adding stays quick right after an open or a summing.
+    rebuildCodeIndex();
     current_.reset();
     modified_ = true;
+}
+
+ProjectLists::Lists ProjectLists::takeAll() {
+    Lists taken = std::move(lists_);
+    clear();
+    return taken;
 }
 
 void ProjectLists::select(std::optional<size_t> row) {
@@ -180,22 +204,24 @@ void ProjectLists::select(std::optional<size_t> row) {
 
 std::vector<int> ProjectLists::rowsWithCode(std::string_view code) const {
     if (code.empty()) return {};
-    ensureCodeIndex();
     auto it = rowsByCode_.find(std::string(code));
     return it == rowsByCode_.end() ? std::vector<int>{} : it->second;
 }
 
-void ProjectLists::invalidateCodeIndex() const {
-    rowsByCode_.clear();
-    codeIndexValid_ = false;
+void ProjectLists::shiftCodeIndex(size_t from, int by) {
+    // Rows at and after `from` move; the lists stay sorted because all of them move alike.
+    for (auto& [code, rows] : rowsByCode_)
+        for (auto it = std::lower_bound(rows.begin(), rows.end(), static_cast<int>(from)); it != rows.end();
+             ++it)
+            *it += by;
 }
 
-void ProjectLists::ensureCodeIndex() const {
-    if (codeIndexValid_) return;
+void ProjectLists::rebuildCodeIndex() {
+    rowsByCode_.clear();
     const auto& codes = list(Column::TVW_Cod);
+    rowsByCode_.reserve(codes.size());
     for (size_t i = 0; i < codes.size(); ++i)
         if (!codes[i].empty()) rowsByCode_[codes[i]].push_back(static_cast<int>(i));
-    codeIndexValid_ = true;
 }
 
 }  // namespace brenvoll::project

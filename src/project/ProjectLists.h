@@ -38,8 +38,8 @@ struct Row {
     bool operator==(const Row&) const = default;
 };
 
-// Code, blanks to column 20, name, "_" so that name, fill and quantity make 90 characters, quantity, blank, unit.
-// Nothing is ever cut: a fill that would be negative is left out.
+// Code, blanks to column 20, name, "_" so that name, fill and quantity make 90 characters, quantity, blank,
+// unit. Nothing is ever cut: a fill that would be negative is left out.
 std::string composeDisplayLine(std::string_view code, std::string_view name, std::string_view quantity,
                                std::string_view unit);
 // "--------", the text, dashes up to 89 characters (at least one).
@@ -58,14 +58,14 @@ bool isCountedUnit(std::string_view unit);
 // The piece length of a product sold by the metre; none when the catalog's TV_Dlina entry is missing, not a
 // number, or not above zero, because such a product cannot be raised to whole pieces.
 std::optional<double> pieceLength(const store::CatalogStore& catalog, int absIndex);
-// The length raised to whole catalog pieces, as quantity text. AppError(noPieceLengthMessage()) when the piece
-// length is unusable.
+// The length raised to whole catalog pieces, as quantity text. AppError(noPieceLengthMessage()) when the
+// piece length is unusable.
 std::string metreRounding(const store::CatalogStore& catalog, int absIndex, double length);
 double roundToPieces(double length, double piece);
 const std::string& noPieceLengthMessage();
 
 class ProjectLists {
-public:
+  public:
     using Lists = std::array<std::vector<std::string>, kColumnCount>;
 
     size_t size() const { return lists_[0].size(); }
@@ -89,6 +89,8 @@ public:
     void clear();
     // All eight lists at once; std::invalid_argument when their lengths differ.
     void replaceAll(Lists lists);
+    // Moves the eight lists out and leaves the project empty, for operations that rebuild it whole.
+    Lists takeAll();
 
     // Indices of the rows whose code matches, in list order.
     std::vector<int> rowsWithCode(std::string_view code) const;
@@ -106,18 +108,18 @@ public:
     bool modified() const { return modified_; }
     void markUnmodified() { modified_ = false; }
 
-private:
+  private:
     std::vector<std::string>& mutableList(Column column) { return lists_[static_cast<size_t>(column)]; }
-    void invalidateCodeIndex() const;
-    void ensureCodeIndex() const;
+    void rebuildCodeIndex();
+    void shiftCodeIndex(size_t from, int by);
 
     Lists lists_;
     std::optional<size_t> current_;
     std::string projectName_;
     bool modified_ = false;
-    // Rows of each code in list order; appends extend it, anything that shifts rows rebuilds it lazily.
-    mutable std::unordered_map<std::string, std::vector<int>> rowsByCode_;
-    mutable bool codeIndexValid_ = true;
+    // Rows of each code in list order. Appends, inserts and removals keep it up to date in place; a
+    // replacement of all lists rebuilds it.
+    std::unordered_map<std::string, std::vector<int>> rowsByCode_;
 };
 
 }  // namespace brenvoll::project

@@ -85,7 +85,9 @@ void applyChangeQuantity(ProjectLists& project, const store::CatalogStore& catal
     }
 }
 
-void cancelChangeQuantity(SpecMesDialog& dialog) { endQuantityMode(dialog); }
+void cancelChangeQuantity(SpecMesDialog& dialog) {
+    endQuantityMode(dialog);
+}
 
 std::optional<int> findInCatalog(const ProjectLists& project, const store::CatalogStore& catalog) {
     auto i = project.current();
@@ -108,9 +110,13 @@ void setCommentText(EditingState& state, std::string text) {
     state.EdKoment = flatText(std::move(text), kCommentMaxLength);
 }
 
-void addComment(ProjectLists& project, const EditingState& state) { project.append(commentRow(state.EdKoment)); }
+void addComment(ProjectLists& project, const EditingState& state) {
+    project.append(commentRow(state.EdKoment));
+}
 
-void closeCommentPanel(EditingState& state) { state.Panel_Input_Koment = false; }
+void closeCommentPanel(EditingState& state) {
+    state.Panel_Input_Koment = false;
+}
 
 void openNotePanel(const ProjectLists& project, EditingState& state) {
     auto i = project.current();
@@ -120,12 +126,16 @@ void openNotePanel(const ProjectLists& project, EditingState& state) {
     state.EdPrim = project.at(Column::TVW_Prim, *i);
 }
 
-void setNoteText(EditingState& state, std::string text) { state.EdPrim = flatText(std::move(text), kNoteMaxLength); }
+void setNoteText(EditingState& state, std::string text) {
+    state.EdPrim = flatText(std::move(text), kNoteMaxLength);
+}
 
 void addNote(ProjectLists& project, const EditingState& state) {
     if (auto i = project.current(); i && !state.EdPrim.empty()) project.setNote(*i, state.EdPrim);
 }
 
-void closeNotePanel(EditingState& state) { state.Panel_Input_Prim = false; }
+void closeNotePanel(EditingState& state) {
+    state.Panel_Input_Prim = false;
+}
 
 }  // namespace brenvoll::project

@@ -35,7 +35,7 @@ void clickRow(ProjectLists& project, EditingState& state, size_t row);
 void deleteRow(ProjectLists& project);
 void cutRow(ProjectLists& project, EditingState& state);
 void copyRow(const ProjectLists& project, EditingState& state);
-void pasteRow(ProjectLists& project, const EditingState& state);           // before the current row
+void pasteRow(ProjectLists& project, const EditingState& state);            // before the current row
 void appendClipboardRow(ProjectLists& project, const EditingState& state);  // at the end
 
 // "Изменить кол" in steps: begin shows the dialog in its quantity mode; apply is its "OK", cancel its
@@ -47,7 +47,8 @@ void applyChangeQuantity(ProjectLists& project, const store::CatalogStore& catal
                          Prompter& prompter);
 void cancelChangeQuantity(SpecMesDialog& dialog);
 
-// "Найти в Кат": the first node in tree order whose text contains the current row's name; the caller shows it.
+// "Найти в Кат": the first node in tree order whose text contains the current row's name; the caller shows
+// it.
 std::optional<int> findInCatalog(const ProjectLists& project, const store::CatalogStore& catalog);
 
 // Comment panel.

@@ -8,21 +8,23 @@ namespace brenvoll::project {
 namespace {
 
 const std::vector<std::string_view> kControls = {
-    "Label1", "TV_Name_Project", "Label2", "Edit1",     "OK_Save",     "OK_Open",   "But_IsmKol",
-    "Label3", "OK_Kol",          "Ed_IzmKol", "UpD1",   "Mask_IzmKol", "But_Cancel"};
+    "Label1", "TV_Name_Project", "Label2",    "Edit1", "OK_Save",     "OK_Open",   "But_IsmKol",
+    "Label3", "OK_Kol",          "Ed_IzmKol", "UpD1",  "Mask_IzmKol", "But_Cancel"};
 
 // The controls each file mode makes visible; close hides them all again.
 const std::vector<std::string_view> kOpenControls = {"Label1", "TV_Name_Project", "OK_Open"};
 const std::vector<std::string_view> kSaveControls = {"TV_Name_Project", "Label2", "Edit1", "OK_Save"};
 const std::vector<std::string_view> kDeleteControls = {"Label1", "TV_Name_Project", "But_IsmKol"};
-const std::vector<std::string_view> kFileControls = {"Label1", "TV_Name_Project", "Label2",
-                                                     "Edit1",  "OK_Save",         "OK_Open", "But_IsmKol"};
+const std::vector<std::string_view> kFileControls = {"Label1",  "TV_Name_Project", "Label2",    "Edit1",
+                                                     "OK_Save", "OK_Open",         "But_IsmKol"};
 const std::vector<std::string_view> kQuantityControls = {"Label3", "OK_Kol", "Ed_IzmKol", "UpD1",
                                                          "Mask_IzmKol"};
 
 }  // namespace
 
-const std::vector<std::string_view>& SpecMesDialog::controlNames() { return kControls; }
+const std::vector<std::string_view>& SpecMesDialog::controlNames() {
+    return kControls;
+}
 
 bool SpecMesDialog::visible(std::string_view control) const {
     if (control == "But_Cancel") return true;

@@ -11,7 +11,7 @@ namespace brenvoll::project {
 enum class SpecMesMode { Closed, Open, Save, Delete, Quantity };
 
 class SpecMesDialog {
-public:
+  public:
     // Every control whose visibility the modes switch, by objectName.
     static const std::vector<std::string_view>& controlNames();
 
@@ -48,7 +48,7 @@ public:
     std::string Ed_IzmKol;    // whole-number count with its spinner UpD1
     std::string Mask_IzmKol;  // metres; keeps the value last typed
 
-private:
+  private:
     void setVisible(std::string_view control, bool visible);
 
     SpecMesMode mode_ = SpecMesMode::Closed;

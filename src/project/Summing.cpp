@@ -1,6 +1,7 @@
 #include "project/Summing.h"
 
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <unordered_map>
 
@@ -12,13 +13,9 @@
 namespace brenvoll::project {
 namespace {
 
-constexpr const char* kScratchNames[] = {"TV_S",     "TV_S_Cod", "TV_S_Cod1", "TV_S_Name",
-                                         "TV_S_Kol", "TV_S_Izm", "TV_S_AI",   "TV_S_Prim"};
-static_assert(std::size(kScratchNames) == kColumnCount);
-
 constexpr std::string_view kWizardIndex = "9999";
 
-enum class Group : std::uint8_t { None, Trays, Others, Fasteners };
+enum class Group : std::uint8_t { Unknown, Trays, Others, Fasteners };
 
 bool isDropped(std::string_view code) {
     return code == "virt_01" || code == "virt_02" || code == "virt_03" || code == kCommentCode;
@@ -33,24 +30,48 @@ bool isWizardRow(std::string_view absIndex, std::string_view code, const store::
     return k >= codes.size() || codes[k] != code;
 }
 
-int catalogIndex(std::string_view absIndex, std::int64_t value) {
+int catalogIndex(std::string_view absIndex) {
+    const std::int64_t value = text::parseWhole(absIndex);
     if (value < 0 || value > INT_MAX)
         throw AppError(text::w("Индекс ") + std::string(absIndex) + text::w(" вне границ списка TV_Logik1"));
     return static_cast<int>(value);
 }
 
-std::string& at(ProjectLists::Lists& lists, Column c, size_t i) { return lists[static_cast<size_t>(c)][i]; }
+// Plain digit strings (the usual counts) read without the general parser; same value.
+double readQuantity(std::string_view text) {
+    if (!text.empty() && text.size() <= 15) {
+        std::int64_t value = 0;
+        bool digits = true;
+        for (char c : text) {
+            if (c < '0' || c > '9') {
+                digits = false;
+                break;
+            }
+            value = value * 10 + (c - '0');
+        }
+        if (digits) return static_cast<double>(value);
+    }
+    return text::parseReal(text);
+}
+
+// The value the sum's text reads back as: merges add to the written text, not to the exact sum. Whole sums
+// below 10^15 are written exactly, so only the others need the round trip.
+double asWritten(double sum) {
+    if (sum == std::trunc(sum) && std::fabs(sum) < 1e15) return sum;
+    return text::parseReal(text::formatReal(sum));
+}
+
+// A row of the result: the project row that brought the product, and the running sum once merged into.
+struct Slot {
+    size_t first = 0;
+    int absIndex = -1;  // -1 for a wizard row
+    bool merged = false;
+    double held = 0;  // the value of the slot's quantity text, valid once merged
+};
 
 }  // namespace
 
-const std::vector<std::string>* Summing::listByName(std::string_view name) const {
-    for (size_t c = 0; c < kColumnCount; ++c)
-        if (name == kScratchNames[c]) return &scratch_[c];
-    return nullptr;
-}
-
-void Summing::run(ProjectLists& project, const store::CatalogStore& catalog) {
-    for (auto& list : scratch_) list.clear();
+void sumRows(ProjectLists& project, const store::CatalogStore& catalog) {
     if (project.empty()) return;
 
     static const std::string tray = text::w("Лоток");
@@ -61,63 +82,90 @@ void Summing::run(ProjectLists& project, const store::CatalogStore& catalog) {
     const size_t n = project.size();
 
     // The first pass reads every row's kind, so a bad index stops the summing whatever its kind.
-    std::vector<Group> groups(n, Group::None);
+    // The catalog's kind at each AbsIndex, read once.
+    std::vector<Group> kindByIndex(catalog.list(store::List::TV_Logik1).size(), Group::Unknown);
+    std::vector<Group> groups(n, Group::Unknown);
     std::vector<int> absIndex(n, -1);
-    std::vector<bool> wizard(n, false);
     for (size_t r = 0; r < n; ++r) {
         if (isDropped(codes[r])) continue;
         if (isWizardRow(indices[r], codes[r], catalog)) {
             groups[r] = Group::Others;
-            wizard[r] = true;
             continue;
         }
-        absIndex[r] = catalogIndex(indices[r], text::parseWhole(indices[r]));
-        const std::string kind = catalog.LogicField(absIndex[r], 21, 20);
-        groups[r] = kind == tray ? Group::Trays : kind == fastener ? Group::Fasteners : Group::Others;
+        const int a = catalogIndex(indices[r]);
+        if (static_cast<size_t>(a) >= kindByIndex.size()) catalog.LogicField(a, 21, 20);  // reports the index
+        Group& kind = kindByIndex[static_cast<size_t>(a)];
+        if (kind == Group::Unknown) {
+            const std::string text = catalog.LogicField(a, 21, 20);
+            kind = text == tray ? Group::Trays : text == fastener ? Group::Fasteners : Group::Others;
+        }
+        groups[r] = kind;
+        absIndex[r] = a;
     }
 
-    // Scratch rows by AbsIndex value and, for the wizard's rows, by code: the row the full scan would find.
-    ProjectLists::Lists scratch;
-    std::unordered_map<int, size_t> scratchByIndex;
-    std::unordered_map<std::string_view, size_t> wizardScratchByCode;
-    const auto& lists = project.lists();
+    // Three passes in list order. Each row finds the result row of its product as the full scan of the result
+    // would: by AbsIndex value, and for the wizard's rows by code.
+    std::vector<Slot> slots;
+    std::unordered_map<int, size_t> slotByIndex;
+    std::unordered_map<std::string_view, size_t> wizardSlotByCode;
     for (Group group : {Group::Trays, Group::Others, Group::Fasteners}) {
         for (size_t r = 0; r < n; ++r) {
             if (groups[r] != group) continue;
-            size_t j = 0;
-            bool found = false;
-            if (wizard[r]) {
-                auto it = codes[r].empty() ? wizardScratchByCode.end() : wizardScratchByCode.find(codes[r]);
-                if ((found = it != wizardScratchByCode.end())) j = it->second;
+            const bool wizard = absIndex[r] < 0;
+            const size_t next = slots.size();
+            size_t j = next;
+            if (wizard) {
+                if (!codes[r].empty()) j = wizardSlotByCode.try_emplace(codes[r], next).first->second;
             } else {
-                auto it = scratchByIndex.find(absIndex[r]);
-                if ((found = it != scratchByIndex.end())) j = it->second;
+                j = slotByIndex.try_emplace(absIndex[r], next).first->second;
             }
-            if (!found) {
-                const size_t added = scratch[0].size();
-                for (size_t c = 0; c < kColumnCount; ++c) scratch[c].push_back(lists[c][r]);
-                if (wizard[r]) {
-                    if (!codes[r].empty()) wizardScratchByCode.emplace(codes[r], added);
-                } else {
-                    scratchByIndex.emplace(absIndex[r], added);
-                }
+            if (j == next) {
+                slots.push_back(Slot{r, absIndex[r]});
                 continue;
             }
-            std::string& held = at(scratch, Column::TVW_Kol, j);
-            std::string sum = text::formatReal(text::parseReal(quantities[r]) + text::parseReal(held));
-            std::string line =
-                wizard[r] ? composeDisplayLine(at(scratch, Column::TVW_Cod, j), at(scratch, Column::TVW_Name, j), sum,
-                                               at(scratch, Column::TVW_Izm, j))
-                          : composeDisplayLine(catalog.Entry(store::List::TV_Cod, absIndex[r]),
-                                               catalog.Entry(store::List::TV_Name, absIndex[r]), sum,
-                                               catalog.Entry(store::List::TV_Izm, absIndex[r]));
-            held = std::move(sum);
-            at(scratch, Column::TVWirt, j) = std::move(line);
+            Slot& slot = slots[j];
+            if (!slot.merged && !wizard) {
+                // The merged line is composed from these at the end, where nothing may fail any more.
+                for (auto l : {store::List::TV_Cod, store::List::TV_Name, store::List::TV_Izm})
+                    catalog.Entry(l, slot.absIndex);
+            }
+            const double add = readQuantity(quantities[r]);
+            if (!slot.merged) slot.held = readQuantity(quantities[slot.first]);
+            slot.held = asWritten(add + slot.held);
+            slot.merged = true;
         }
     }
 
-    scratch_ = scratch;
-    project.replaceAll(std::move(scratch));
+    // Nothing can fail from here on: the project is rebuilt from its own rows in one step.
+    ProjectLists::Lists source = project.takeAll();
+    ProjectLists::Lists result;
+    for (auto& list : result) list.reserve(slots.size());
+    auto field = [&](Column c, size_t r) -> std::string& { return source[static_cast<size_t>(c)][r]; };
+    for (const Slot& slot : slots) {
+        const size_t r = slot.first;
+        std::string quantity =
+            slot.merged ? text::formatReal(slot.held) : std::move(field(Column::TVW_Kol, r));
+        std::string line;
+        if (!slot.merged)
+            line = std::move(field(Column::TVWirt, r));
+        else if (slot.absIndex < 0)
+            line = composeDisplayLine(field(Column::TVW_Cod, r), field(Column::TVW_Name, r), quantity,
+                                      field(Column::TVW_Izm, r));
+        else
+            line = composeDisplayLine(catalog.Entry(store::List::TV_Cod, slot.absIndex),
+                                      catalog.Entry(store::List::TV_Name, slot.absIndex), quantity,
+                                      catalog.Entry(store::List::TV_Izm, slot.absIndex));
+        for (size_t c = 0; c < kColumnCount; ++c) {
+            const auto column = static_cast<Column>(c);
+            if (column == Column::TVWirt)
+                result[c].push_back(std::move(line));
+            else if (column == Column::TVW_Kol)
+                result[c].push_back(std::move(quantity));
+            else
+                result[c].push_back(std::move(source[c][r]));
+        }
+    }
+    project.replaceAll(std::move(result));
 }
 
 }  // namespace brenvoll::project

@@ -9,7 +9,7 @@ namespace {
 using namespace fixture;
 
 class ProjectAdd : public ::testing::Test {
-protected:
+  protected:
     const store::CatalogStore catalog = makeCatalog({{0, "Лотки", "", "", "", ""},
                                                      {1, "Лоток прокатный", "T3", "М", "3", "Лоток"},
                                                      {1, "Профиль", "P25", "М", "2,5", ""},
@@ -85,8 +85,8 @@ TEST_F(ProjectAdd, NewRowTakesTheCardAndTheQuantity) {
         EXPECT_TRUE(outcome.emptyCount);
         ASSERT_EQ(project.size(), 1u);
         const auto& k = c.card;
-        EXPECT_EQ(project.row(0), (Row{composeDisplayLine(k.code, k.name, c.quantity, k.unit), k.code, k.code1,
-                                       k.name, c.quantity, k.unit, k.absIndex, ""}));
+        EXPECT_EQ(project.row(0), (Row{composeDisplayLine(k.code, k.name, c.quantity, k.unit), k.code,
+                                       k.code1, k.name, c.quantity, k.unit, k.absIndex, ""}));
     }
 }
 

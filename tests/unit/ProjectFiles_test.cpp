@@ -17,7 +17,7 @@ using namespace fixture;
 namespace fs = std::filesystem;
 
 class ProjectFilesTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "brenvoll-projects-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
@@ -84,7 +84,8 @@ TEST_F(ProjectFilesTest, SaveOpenRoundTripDropsLeadingBlanks) {
     EXPECT_EQ(nameList(), w("Объект 1") + "\r\n");
     const fs::path folder = root / "Projects" / "Объект 1";
     EXPECT_EQ(readFile(folder / "TV_Kol"), "12\r\n--------------\r\n5\r\n");
-    EXPECT_EQ(entries(root / "Projects"), (std::set<std::string>{"ListNmPr", "Объект 1"})) << "no scratch left";
+    EXPECT_EQ(entries(root / "Projects"), (std::set<std::string>{"ListNmPr", "Объект 1"}))
+        << "no scratch left";
 
     const auto saved = project.lists();
     closeProject(project);
@@ -108,7 +109,8 @@ TEST_F(ProjectFilesTest, EmptyProjectAndEmptyNameAndNoSelection) {
     dialog.close();
 
     saveAs("Пустой");
-    for (const char* file : {"TVSumm", "TV_Name", "TV_Kol", "TV_Cod", "TV_Cod1", "TV_Izm", "TV_Index", "TV_Prim"})
+    for (const char* file :
+         {"TVSumm", "TV_Name", "TV_Kol", "TV_Cod", "TV_Cod1", "TV_Izm", "TV_Index", "TV_Prim"})
         EXPECT_EQ(readFile(root / "Projects" / "Пустой" / file), "") << file;
 
     fillSample();
@@ -171,8 +173,16 @@ TEST_F(ProjectFilesTest, DeleteRemovesFolderAndEntryAndStaysOpen) {
 
 TEST_F(ProjectFilesTest, UnusableNamesAreRefusedBeforeAnythingIsWritten) {
     fillSample();
-    const std::string cases[] = {" lead", "\tlead", "a/b", "a\\b", ".", "..", "ListNmPr", "a\x01z",
-                                 std::string(256, 'x'), [] {
+    const std::string cases[] = {" lead",
+                                 "\tlead",
+                                 "a/b",
+                                 "a\\b",
+                                 ".",
+                                 "..",
+                                 "ListNmPr",
+                                 "a\x01z",
+                                 std::string(256, 'x'),
+                                 [] {
                                      std::string s;
                                      for (int i = 0; i < 128; ++i) s += "ж";  // 256 bytes as a file name
                                      return s;
@@ -198,7 +208,8 @@ TEST_F(ProjectFilesTest, UnusableNamesAreRefusedBeforeAnythingIsWritten) {
 
 TEST_F(ProjectFilesTest, ListedNamesNeverReachOutsideProjects) {
     // Files a careless open or delete of ".." would read or remove.
-    for (const char* file : {"TVSumm", "TV_Name", "TV_Kol", "TV_Cod", "TV_Cod1", "TV_Izm", "TV_Index", "TV_Prim"}) {
+    for (const char* file :
+         {"TVSumm", "TV_Name", "TV_Kol", "TV_Cod", "TV_Cod1", "TV_Izm", "TV_Index", "TV_Prim"}) {
         writeFile(root / file, "x\r\n");
         fs::create_directories(root / "elsewhere");
         writeFile(root / "elsewhere" / file, "x\r\n");
@@ -316,7 +327,8 @@ TEST_F(ProjectFilesTest, DialogModesShowTheirControls) {
     std::vector<std::string_view> shown;
     for (auto c : SpecMesDialog::controlNames())
         if (dialog.visible(c)) shown.push_back(c);
-    EXPECT_EQ(shown, (std::vector<std::string_view>{"TV_Name_Project", "Label2", "Edit1", "OK_Save", "But_Cancel"}));
+    EXPECT_EQ(shown,
+              (std::vector<std::string_view>{"TV_Name_Project", "Label2", "Edit1", "OK_Save", "But_Cancel"}));
     dialog.close();
     EXPECT_TRUE(dialog.names().empty());
     files.beginDelete(dialog);

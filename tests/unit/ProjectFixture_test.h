@@ -19,9 +19,9 @@ struct Node {
     int level = 0;
     std::string caption;  // UTF-8
     std::string code;
-    std::string unit;     // UTF-8; empty for a heading
-    std::string length;   // TV_Dlina, UTF-8
-    std::string kind;     // logic columns 21-40, UTF-8
+    std::string unit;    // UTF-8; empty for a heading
+    std::string length;  // TV_Dlina, UTF-8
+    std::string kind;    // logic columns 21-40, UTF-8
 };
 
 inline store::CatalogStore makeCatalog(const std::vector<Node>& nodes) {
@@ -61,7 +61,7 @@ inline Row productRow(std::string code, std::string_view name, std::string quant
 }
 
 class RecordingPrompter : public Prompter {
-public:
+  public:
     void message(std::string_view text) override { messages.push_back(text::toUtf8(text)); }
     void error(std::string_view text) override { errors.push_back(text::toUtf8(text)); }
     bool ask(std::string_view text) override {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "ProjectFixture_test.h"
 #include "project/ProjectLists.h"
 #include "text/Errors.h"
@@ -24,8 +26,10 @@ TEST(ProjectLists, DisplayLineColumns) {
         {"code of 25 characters", std::string(25, 'C'), tray, "12",
          std::string(25, 'C') + tray + std::string(83, '_') + "12 " + w("Шт")},
         {"name and quantity of 90", "X", name88, "12", "X" + std::string(19, ' ') + name88 + "12 " + w("Шт")},
-        {"name and quantity beyond 90", "X", name89, "12", "X" + std::string(19, ' ') + name89 + "12 " + w("Шт")},
-        {"empty quantity", "X", tray, "", "X" + std::string(19, ' ') + tray + std::string(85, '_') + " " + w("Шт")},
+        {"name and quantity beyond 90", "X", name89, "12",
+         "X" + std::string(19, ' ') + name89 + "12 " + w("Шт")},
+        {"empty quantity", "X", tray, "",
+         "X" + std::string(19, ' ') + tray + std::string(85, '_') + " " + w("Шт")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -43,7 +47,8 @@ TEST(ProjectLists, CommentLineIsAlways89Characters) {
     EXPECT_EQ(composeCommentLine(""), std::string(89, '-'));
     const Row row = commentRow(w("Этаж 2"));
     EXPECT_EQ(row.line.size(), 89u);
-    EXPECT_EQ(row, (Row{row.line, "--------", "--------", w("Этаж 2"), "--------------", "----", "9000000", " "}));
+    EXPECT_EQ(row,
+              (Row{row.line, "--------", "--------", w("Этаж 2"), "--------------", "----", "9000000", " "}));
 }
 
 TEST(ProjectLists, RowOperationsKeepListsInStepAndSelectionOnItsRow) {
@@ -62,7 +67,8 @@ TEST(ProjectLists, RowOperationsKeepListsInStepAndSelectionOnItsRow) {
     EXPECT_EQ(p.current(), 0u) << "the new last row";
     p.remove(0);
     EXPECT_FALSE(p.current());
-    for (const auto& list : p.lists()) EXPECT_TRUE(list.empty()) << "deleting row 0 of one row empties all lists";
+    for (const auto& list : p.lists())
+        EXPECT_TRUE(list.empty()) << "deleting row 0 of one row empties all lists";
 }
 
 TEST(ProjectLists, SetQuantityRecomposesFromTheRowsOwnFields) {
@@ -86,6 +92,25 @@ TEST(ProjectLists, RowsWithCodeFollowsEveryChangeInListOrder) {
     EXPECT_TRUE(p.rowsWithCode("a").empty()) << "case counts";
     p.clear();
     EXPECT_TRUE(p.rowsWithCode("A").empty());
+
+    // Random edits against a plain scan of the code list.
+    std::mt19937 random(3);
+    for (int step = 0; step < 300; ++step) {
+        const std::string code(1, "ABC"[random() % 3]);
+        const size_t at = p.empty() ? 0 : random() % (p.size() + 1);
+        if (random() % 3 == 0 && !p.empty())
+            p.remove(std::min(at, p.size() - 1));
+        else if (step % 50 == 0)
+            p.replaceAll(ProjectLists(p).lists());
+        else
+            p.insert(at, productRow(code, "Имя", "1", "Шт", "1"));
+        for (const char* c : {"A", "B", "C"}) {
+            std::vector<int> scan;
+            for (size_t i = 0; i < p.size(); ++i)
+                if (p.at(Column::TVW_Cod, i) == c) scan.push_back(static_cast<int>(i));
+            ASSERT_EQ(p.rowsWithCode(c), scan) << "step " << step;
+        }
+    }
 }
 
 TEST(ProjectLists, MetreRoundingRaisesToWholePieces) {

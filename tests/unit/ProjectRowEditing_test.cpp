@@ -9,7 +9,7 @@ namespace {
 using namespace fixture;
 
 class ProjectRowEditing : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         // Rows R0 … R5, each with its own note.
         for (int i = 0; i < 6; ++i)
@@ -111,8 +111,10 @@ TEST_F(ProjectRowEditing, ChangeQuantity) {
         EXPECT_TRUE(dialog.visible("OK_Kol"));
         dialog.Ed_IzmKol = c.count;
         dialog.Mask_IzmKol = c.metres;
-        if (c.ok) applyChangeQuantity(project, catalog, dialog, prompter);
-        else cancelChangeQuantity(dialog);
+        if (c.ok)
+            applyChangeQuantity(project, catalog, dialog, prompter);
+        else
+            cancelChangeQuantity(dialog);
         EXPECT_EQ(project.at(Column::TVW_Kol, c.row), c.expected);
         EXPECT_EQ(project.at(Column::TVWirt, c.row),
                   composeDisplayLine(before.code, before.name, c.expected, before.unit));
@@ -172,8 +174,8 @@ TEST_F(ProjectRowEditing, FindInCatalogTakesTheFirstNodeInTreeOrder) {
     project.append(productRow("", "", "3", "М", "1"));
     project.append(productRow("T3", "Лоток", "3", "М", "1"));
     project.append(productRow("T3", "лоток", "3", "М", "1"));
-    const std::pair<size_t, std::optional<int>> cases[] = {
-        {6, 0}, {7, std::nullopt}, {8, std::nullopt}, {9, 1}, {10, std::nullopt}, {0, 3}};
+    const std::pair<size_t, std::optional<int>> cases[] = {{6, 0}, {7, std::nullopt},  {8, std::nullopt},
+                                                           {9, 1}, {10, std::nullopt}, {0, 3}};
     for (const auto& [row, node] : cases) {
         SCOPED_TRACE(row);
         clickRow(project, state, row);
