@@ -11,6 +11,9 @@ public:
     virtual void message(std::string_view text) = 0;  // a box with an OK button
     virtual void error(std::string_view text) = 0;    // the error box
     virtual bool ask(std::string_view text) = 0;      // Yes/No, caption a single blank, exclamation icon
+    enum class Answer { Yes, No, Cancel };
+    // Да / Нет / Отмена; a prompter that knows only Yes and No never cancels.
+    virtual Answer askYesNoCancel(std::string_view text) { return ask(text) ? Answer::Yes : Answer::No; }
     virtual void beep() = 0;
 };
 

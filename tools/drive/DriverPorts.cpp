@@ -17,14 +17,22 @@ void PrintingPrompter::message(std::string_view text) { printLine("message: " + 
 void PrintingPrompter::error(std::string_view text) { printLine("error: " + text::toUtf8(text)); }
 
 bool PrintingPrompter::ask(std::string_view text) {
-    if (answers_.empty()) {
+    // A Yes/No box has no Cancel: a queued "cancel" is a script error.
+    return answerFor(text, false) == Answer::Yes;
+}
+
+Prompter::Answer PrintingPrompter::askYesNoCancel(std::string_view text) { return answerFor(text, true); }
+
+Prompter::Answer PrintingPrompter::answerFor(std::string_view text, bool cancelAllowed) {
+    if (answers_.empty() || (!cancelAllowed && answers_.front() == Answer::Cancel)) {
         if (onScriptError) onScriptError("a question with no queued answer: " + text::toUtf8(text));
-        return false;
+        return Answer::No;
     }
-    const bool yes = answers_.front();
+    const Answer answer = answers_.front();
     answers_.pop_front();
-    printLine("question: " + text::toUtf8(text) + (yes ? " -> yes" : " -> no"));
-    return yes;
+    const char* said = answer == Answer::Yes ? " -> yes" : answer == Answer::No ? " -> no" : " -> cancel";
+    printLine("question: " + text::toUtf8(text) + said);
+    return answer;
 }
 
 void PrintingPrompter::beep() { printLine("beep"); }

@@ -16,13 +16,15 @@ public:
     void message(std::string_view text) override;
     void error(std::string_view text) override;
     bool ask(std::string_view text) override;
+    Answer askYesNoCancel(std::string_view text) override;
     void beep() override;
-    void queueAnswer(bool yes) { answers_.push_back(yes); }
+    void queueAnswer(Answer answer) { answers_.push_back(answer); }
     // Called when a question finds no queued answer: the script is wrong, and the run ends there.
     std::function<void(const std::string& why)> onScriptError;
 
 private:
-    std::deque<bool> answers_;
+    Answer answerFor(std::string_view text, bool cancelAllowed);
+    std::deque<Answer> answers_;
 };
 
 class PrintingProgress final : public ProgressSink {

@@ -99,8 +99,11 @@ void ScriptRunner::runNext() {
 
 void ScriptRunner::run(const std::string& command, const std::string& rest) {
     if (command == "answer") {
-        if (rest != "yes" && rest != "no") fail("answer takes yes or no");
-        prompter_.queueAnswer(rest == "yes");
+        // "cancel" answers a question that also offers Отмена.
+        if (rest != "yes" && rest != "no" && rest != "cancel") fail("answer takes yes, no or cancel");
+        prompter_.queueAnswer(rest == "yes"  ? Prompter::Answer::Yes
+                              : rest == "no" ? Prompter::Answer::No
+                                             : Prompter::Answer::Cancel);
     } else if (command == "click") {
         click(rest);
     } else if (command == "select") {
@@ -138,15 +141,22 @@ void ScriptRunner::run(const std::string& command, const std::string& rest) {
 }
 
 QWidget* ScriptRunner::find(const QString& name) const {
+    // Inside a modal dialog the user acts in that dialog first; then the main window; then the other windows,
+    // shown ones before hidden ones, in the order start-up created them.
     std::vector<QWidget*> windows;
-    // Inside a modal dialog the user acts in that dialog first.
     if (QWidget* modal = QApplication::activeModalWidget()) windows.push_back(modal);
     windows.push_back(program_.mainForm.get());
-    for (QWidget* top : QApplication::topLevelWidgets()) windows.push_back(top);
+    std::vector<QWidget*> others = {program_.progressWindow.get()};
+    for (QObject* child : program_.mainForm->children())
+        if (auto* window = qobject_cast<QWidget*>(child); window && window->isWindow()) others.push_back(window);
+    for (bool shown : {true, false})
+        for (QWidget* window : others)
+            if (window->isVisible() == shown) windows.push_back(window);
     for (QWidget* window : windows) {
-        if (!window) continue;
         if (window->objectName() == name) return window;
-        if (auto* found = window->findChild<QWidget*>(name)) return found;
+        // A control belongs to the window it shows in, not to a dialog parented to that window.
+        for (QWidget* control : window->findChildren<QWidget*>(name))
+            if (control->window() == window) return control;
     }
     return nullptr;
 }

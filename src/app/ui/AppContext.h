@@ -7,6 +7,8 @@
 #include "app/Ports.h"
 #include "app/ui/NamedState.h"
 #include "excel/Spreadsheet.h"
+#include "project/ProjectLists.h"
+#include "project/SpecMesDialog.h"
 #include "search/Pickers.h"
 #include "store/CatalogStore.h"
 
@@ -37,6 +39,9 @@ struct AppContext {
     std::function<std::unique_ptr<excel::Spreadsheet>()> makeSpreadsheet;
     NamedState named;
     Dialogs dialogs;
+    // The project and the state of its dialog live for the program's run; the wizard merges into it too.
+    project::ProjectLists project;
+    project::SpecMesDialog specMes;
 };
 
 }  // namespace brenvoll::ui

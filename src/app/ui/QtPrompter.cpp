@@ -28,6 +28,16 @@ bool QtPrompter::ask(std::string_view text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+Prompter::Answer QtPrompter::askYesNoCancel(std::string_view text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral(" "), qs(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, owner());
+    box.button(QMessageBox::Yes)->setText(QString::fromUtf8("Да"));
+    box.button(QMessageBox::No)->setText(QString::fromUtf8("Нет"));
+    box.button(QMessageBox::Cancel)->setText(QString::fromUtf8("Отмена"));
+    const int answer = box.exec();
+    return answer == QMessageBox::Yes ? Answer::Yes : answer == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
 void QtPrompter::beep() { QApplication::beep(); }
 
 void SleepPause::sleepMs(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }

@@ -9,6 +9,7 @@ public:
     void message(std::string_view text) override;
     void error(std::string_view text) override;
     bool ask(std::string_view text) override;
+    Answer askYesNoCancel(std::string_view text) override;
     void beep() override;
 };
 

@@ -66,7 +66,8 @@ TMainForm::TMainForm(AppContext& context, QWidget* parent) : QWidget(parent), co
     catalogTab_ = fillSheet<CatalogTab>(context_, catalog);
     referenceTab_ = fillSheet<ReferenceTab>(context_, reference);
 
-    connect(catalogTab_, &CatalogTab::addToProjectRequested, projectTab_, &ProjectTab::addFromCard);
+    connect(catalogTab_, &CatalogTab::addToProjectRequested, this,
+            [this] { catalogTab_->applyAddOutcome(projectTab_->addFromCard(catalogTab_->cardFields())); });
     connect(projectTab_, &ProjectTab::showInCatalogRequested, this, [this](int absIndex) {
         catalogTab_->showFromProject(absIndex);
         pageControlMain_->setCurrentWidget(pageControlMain_->findChild<QWidget*>("Catalog"));
