@@ -27,20 +27,22 @@ std::string escaped(std::string_view utf8) {
 }
 
 std::string makePage(size_t size) {
-    const std::string words[] = {escaped("Лоток"),       escaped("прокатный"), escaped("оцинкованный"),
+    const std::string words[] = {escaped("Лоток"),       escaped("прокатный"),   escaped("оцинкованный"),
                                  escaped("крышка"),      escaped("соединитель"), escaped("подвес"),
-                                 escaped("шпилька"),     escaped("консоль"),   escaped("толщина"),
+                                 escaped("шпилька"),     escaped("консоль"),     escaped("толщина"),
                                  escaped("длина секции")};
     std::string rtf =
         "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset204 Arial;}"
-        "{\\f1\\froman\\fcharset204 Times New Roman;}}{\\colortbl;\\red0\\green0\\blue0;\\red192\\green0\\blue0;}"
+        "{\\f1\\froman\\fcharset204 Times New "
+        "Roman;}}{\\colortbl;\\red0\\green0\\blue0;\\red192\\green0\\blue0;}"
         "{\\stylesheet{\\s0 Normal;}}\r\n";
     for (int n = 0; rtf.size() < size; ++n) {
         if (n % 25 == 24) {
             for (int row = 0; row < 6; ++row) {
                 rtf += "\\trowd\\cellx2000\\cellx6000\\cellx8000\r\n";
                 for (int cell = 0; cell < 3; ++cell)
-                    rtf += "\\pard\\intbl\\f0\\fs18 " + words[(row + cell) % 10] + " " + std::to_string(row * 50) + "\\cell ";
+                    rtf += "\\pard\\intbl\\f0\\fs18 " + words[(row + cell) % 10] + " " +
+                           std::to_string(row * 50) + "\\cell ";
                 rtf += "\\row\r\n";
             }
         }

@@ -34,14 +34,20 @@ ByteTable makeCp1252Table(bool symbolFont) {
 
 }  // namespace
 
-CodePage codePageOfAnsicpg(int ansicpg) { return ansicpg == 1252 ? CodePage::Cp1252 : CodePage::Cp1251; }
+CodePage codePageOfAnsicpg(int ansicpg) {
+    return ansicpg == 1252 ? CodePage::Cp1252 : CodePage::Cp1251;
+}
 
 std::optional<CodePage> codePageOfCharset(int charset) {
     switch (charset) {
-        case 0: return CodePage::Cp1252;
-        case 2: return CodePage::Symbol;
-        case 204: return CodePage::Cp1251;
-        default: return std::nullopt;
+        case 0:
+            return CodePage::Cp1252;
+        case 2:
+            return CodePage::Symbol;
+        case 204:
+            return CodePage::Cp1251;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -50,9 +56,12 @@ std::string_view byteToUtf8(CodePage page, unsigned char byte) {
     static const ByteTable cp1252 = makeCp1252Table(false);
     static const ByteTable symbol = makeCp1252Table(true);
     switch (page) {
-        case CodePage::Cp1252: return cp1252[byte];
-        case CodePage::Symbol: return symbol[byte];
-        case CodePage::Cp1251: break;
+        case CodePage::Cp1252:
+            return cp1252[byte];
+        case CodePage::Symbol:
+            return symbol[byte];
+        case CodePage::Cp1251:
+            break;
     }
     return cp1251[byte];
 }

@@ -37,8 +37,8 @@ struct Run {
 struct Picture {
     enum class Kind { Jpeg, Png };
     Kind kind = Kind::Png;
-    std::string bytes;                // the image file's bytes
-    std::optional<int> widthTwips;    // displayed size when the file gives one (scaling applied)
+    std::string bytes;              // the image file's bytes
+    std::optional<int> widthTwips;  // displayed size when the file gives one (scaling applied)
     std::optional<int> heightTwips;
     bool operator==(const Picture&) const = default;
 };

@@ -32,6 +32,7 @@ struct State {
     bool inTable = false;
 };
 
+// clang-format off
 enum class Word : unsigned char {
     FontTable, ColorTable, Pict, SkipDest, ShapeInstruction, KeepDest,
     Ansicpg, Deff, Fcharset, Red, Green, Blue, Unicode, UnicodeSkip, Bin,
@@ -42,6 +43,7 @@ enum class Word : unsigned char {
     JpegBlip, PngBlip, OtherBlip, PicWidthGoal, PicHeightGoal, PicScaleX, PicScaleY,
     Symbol,
 };
+// clang-format on
 
 struct WordInfo {
     Word word;
@@ -51,6 +53,7 @@ struct WordInfo {
 const std::unordered_map<std::string_view, WordInfo>& knownWords() {
     static const auto table = [] {
         std::unordered_map<std::string_view, WordInfo> m;
+        // clang-format off
         // Destinations whose content is never page text.
         for (std::string_view w :
              {"aftncn", "aftnsep", "aftnsepc", "annotation", "atnauthor", "atndate", "atnid", "atnref",
@@ -92,14 +95,19 @@ const std::unordered_map<std::string_view, WordInfo>& knownWords() {
             {"rquote", 0x2019},   {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003},
             {"enspace", 0x2002},  {"qmspace", 0x2005}, {"zwj", 0x200D},       {"zwnj", 0x200C},
         };
+        // clang-format on
         for (const auto& [name, cp] : symbols) m.emplace(name, WordInfo{Word::Symbol, cp});
         return m;
     }();
     return table;
 }
 
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int hexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -128,7 +136,7 @@ constexpr size_t kMaxCells = 63;
 constexpr size_t kMaxTabStops = 64;
 
 class Parser {
-public:
+  public:
     explicit Parser(std::string_view bytes) : s_(bytes) {}
 
     RtfDocument run() {
@@ -153,7 +161,7 @@ public:
         return std::move(doc_);
     }
 
-private:
+  private:
     State& top() { return stack_.back(); }
 
     void openGroup() {
@@ -339,10 +347,17 @@ private:
         switch (c) {
             case '{':
             case '}':
-            case '\\': chars(std::string_view(&c, 1)); break;
-            case '~': emitCodePoint(0x00A0); break;
-            case '_': emitCodePoint(0x2011); break;
-            default: break;  // \- optional hyphen, \| and \: formula marks
+            case '\\':
+                chars(std::string_view(&c, 1));
+                break;
+            case '~':
+                emitCodePoint(0x00A0);
+                break;
+            case '_':
+                emitCodePoint(0x2011);
+                break;
+            default:
+                break;  // \- optional hyphen, \| and \: formula marks
         }
     }
 
@@ -357,8 +372,10 @@ private:
         }
         if (st.dest == Dest::Skip) return;
         if (it == words.end()) {
-            if (star) st.dest = Dest::Skip;
-            else if (pendingSkip_ > 0) --pendingSkip_;
+            if (star)
+                st.dest = Dest::Skip;
+            else if (pendingSkip_ > 0)
+                --pendingSkip_;
             return;
         }
         const WordInfo info = it->second;
@@ -378,7 +395,9 @@ private:
         }
         const int value = static_cast<int>(param);
         switch (st.dest) {
-            case Dest::Text: textWord(st, info, hasParam, value); break;
+            case Dest::Text:
+                textWord(st, info, hasParam, value);
+                break;
             case Dest::FontTable:
                 if (info.word == Word::Font && hasParam) defFont_ = value;
                 if (info.word == Word::Fcharset && hasParam) fonts_[defFont_].charset = value;
@@ -391,11 +410,14 @@ private:
                 if (info.word == Word::Red || info.word == Word::Green || info.word == Word::Blue)
                     colorGiven_ = true;
                 break;
-            case Dest::Picture: pictureWord(info.word, param); break;
+            case Dest::Picture:
+                pictureWord(info.word, param);
+                break;
             case Dest::Shape:
                 if (info.word == Word::Pict) startPicture(st);
                 break;
-            case Dest::Skip: break;
+            case Dest::Skip:
+                break;
         }
     }
 
@@ -403,10 +425,18 @@ private:
         const bool on = !hasParam || value != 0;
         ++formatVersion_;  // cheaper than tracking which words change the character format
         switch (info.word) {
-            case Word::FontTable: st.dest = Dest::FontTable; break;
-            case Word::ColorTable: st.dest = Dest::ColorTable; break;
-            case Word::Pict: startPicture(st); break;
-            case Word::ShapeInstruction: st.dest = Dest::Shape; break;
+            case Word::FontTable:
+                st.dest = Dest::FontTable;
+                break;
+            case Word::ColorTable:
+                st.dest = Dest::ColorTable;
+                break;
+            case Word::Pict:
+                startPicture(st);
+                break;
+            case Word::ShapeInstruction:
+                st.dest = Dest::Shape;
+                break;
             case Word::Ansicpg:
                 ansiPage_ = rtf::codePageOfAnsicpg(value);
                 break;
@@ -416,53 +446,102 @@ private:
             case Word::Unicode:
                 if (hasParam) unicode(value);
                 break;
-            case Word::UnicodeSkip: st.unicodeSkip = std::clamp(value, 0, 255); break;
+            case Word::UnicodeSkip:
+                st.unicodeSkip = std::clamp(value, 0, 255);
+                break;
             case Word::Plain:
                 st.font = -1;
                 st.halfPoints = 0;
                 st.color = -1;
                 st.bold = st.italic = st.underline = st.hidden = false;
                 break;
-            case Word::Bold: st.bold = on; break;
-            case Word::Italic: st.italic = on; break;
-            case Word::Underline: st.underline = on; break;
-            case Word::UnderlineNone: st.underline = false; break;
-            case Word::Hidden: st.hidden = on; break;
+            case Word::Bold:
+                st.bold = on;
+                break;
+            case Word::Italic:
+                st.italic = on;
+                break;
+            case Word::Underline:
+                st.underline = on;
+                break;
+            case Word::UnderlineNone:
+                st.underline = false;
+                break;
+            case Word::Hidden:
+                st.hidden = on;
+                break;
             case Word::FontSize:
                 st.halfPoints = hasParam ? std::clamp(value, 0, 3276) : 24;
                 break;
             case Word::Font:
                 if (hasParam) st.font = value;
                 break;
-            case Word::Color: st.color = hasParam ? value : -1; break;
+            case Word::Color:
+                st.color = hasParam ? value : -1;
+                break;
             case Word::Pard:
                 st.para = ParagraphFormat{};
                 st.inTable = false;
                 break;
-            case Word::Par: endParagraph(false); break;
-            case Word::Line: emit("\n"); break;
-            case Word::Tab: emit("\t"); break;
-            case Word::AlignLeft: st.para.align = Align::Left; break;
-            case Word::AlignCenter: st.para.align = Align::Center; break;
-            case Word::AlignRight: st.para.align = Align::Right; break;
-            case Word::AlignJustify: st.para.align = Align::Justify; break;
-            case Word::LeftIndent: st.para.leftIndentTwips = value; break;
-            case Word::FirstIndent: st.para.firstLineIndentTwips = value; break;
-            case Word::SpaceBefore: st.para.spaceBeforeTwips = value; break;
-            case Word::SpaceAfter: st.para.spaceAfterTwips = value; break;
+            case Word::Par:
+                endParagraph(false);
+                break;
+            case Word::Line:
+                emit("\n");
+                break;
+            case Word::Tab:
+                emit("\t");
+                break;
+            case Word::AlignLeft:
+                st.para.align = Align::Left;
+                break;
+            case Word::AlignCenter:
+                st.para.align = Align::Center;
+                break;
+            case Word::AlignRight:
+                st.para.align = Align::Right;
+                break;
+            case Word::AlignJustify:
+                st.para.align = Align::Justify;
+                break;
+            case Word::LeftIndent:
+                st.para.leftIndentTwips = value;
+                break;
+            case Word::FirstIndent:
+                st.para.firstLineIndentTwips = value;
+                break;
+            case Word::SpaceBefore:
+                st.para.spaceBeforeTwips = value;
+                break;
+            case Word::SpaceAfter:
+                st.para.spaceAfterTwips = value;
+                break;
             case Word::TabStop:
                 if (st.para.tabStopsTwips.size() < kMaxTabStops) st.para.tabStopsTwips.push_back(value);
                 break;
-            case Word::RowDefaults: rowEdges_.clear(); break;
+            case Word::RowDefaults:
+                rowEdges_.clear();
+                break;
             case Word::CellEdge:
                 if (rowEdges_.size() < kMaxCells) rowEdges_.push_back(value);
                 break;
-            case Word::InTable: st.inTable = true; break;
-            case Word::Cell: endCell(); break;
-            case Word::NestedCell: endParagraph(true); break;
-            case Word::Row: endRow(); break;
-            case Word::Symbol: emitCodePoint(info.symbol); break;
-            default: break;
+            case Word::InTable:
+                st.inTable = true;
+                break;
+            case Word::Cell:
+                endCell();
+                break;
+            case Word::NestedCell:
+                endParagraph(true);
+                break;
+            case Word::Row:
+                endRow();
+                break;
+            case Word::Symbol:
+                emitCodePoint(info.symbol);
+                break;
+            default:
+                break;
         }
     }
 
@@ -482,7 +561,8 @@ private:
     }
 
     void binary(long long count) {
-        const size_t n = static_cast<size_t>(std::clamp<long long>(count, 0, static_cast<long long>(s_.size() - pos_)));
+        const size_t n =
+            static_cast<size_t>(std::clamp<long long>(count, 0, static_cast<long long>(s_.size() - pos_)));
         if (top().dest == Dest::Picture && picture_.kind != PictureInProgress::Kind::Other)
             picture_.bytes.append(s_.substr(pos_, n));
         pos_ += n;
@@ -612,17 +692,30 @@ private:
     void pictureWord(Word w, long long value) {
         using Kind = PictureInProgress::Kind;
         switch (w) {
-            case Word::JpegBlip: picture_.kind = Kind::Jpeg; break;
-            case Word::PngBlip: picture_.kind = Kind::Png; break;
+            case Word::JpegBlip:
+                picture_.kind = Kind::Jpeg;
+                break;
+            case Word::PngBlip:
+                picture_.kind = Kind::Png;
+                break;
             case Word::OtherBlip:
                 picture_.kind = Kind::Other;
                 picture_.bytes.clear();
                 break;
-            case Word::PicWidthGoal: picture_.widthGoal = value; break;
-            case Word::PicHeightGoal: picture_.heightGoal = value; break;
-            case Word::PicScaleX: picture_.scaleX = value; break;
-            case Word::PicScaleY: picture_.scaleY = value; break;
-            default: break;
+            case Word::PicWidthGoal:
+                picture_.widthGoal = value;
+                break;
+            case Word::PicHeightGoal:
+                picture_.heightGoal = value;
+                break;
+            case Word::PicScaleX:
+                picture_.scaleX = value;
+                break;
+            case Word::PicScaleY:
+                picture_.scaleY = value;
+                break;
+            default:
+                break;
         }
     }
 

@@ -16,7 +16,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-Lines linesOf(std::string_view rtf) { return plainLines(parseRtf(rtf)); }
+Lines linesOf(std::string_view rtf) {
+    return plainLines(parseRtf(rtf));
+}
 
 std::vector<const Paragraph*> paragraphsOf(const RtfDocument& doc) {
     std::vector<const Paragraph*> out;
@@ -73,7 +75,8 @@ TEST(RtfReader, TextEscapesAndCodePages) {
         Lines expected;
     };
     const Case cases[] = {
-        {"Windows-1251 escapes", R"({\rtf1\ansi\ansicpg1251 \'cf\'f0\'e8\'e2\'e5\'f2, \'b8\'e6\'e8\'ea!\par})",
+        {"Windows-1251 escapes",
+         R"({\rtf1\ansi\ansicpg1251 \'cf\'f0\'e8\'e2\'e5\'f2, \'b8\'e6\'e8\'ea!\par})",
          {"Привет, ёжик!"}},
         {"no code page reads as Windows-1251", R"({\rtf1 \'c0\'e1\par})", {"Аб"}},
         {"unknown code page reads as Windows-1251", R"({\rtf1\ansicpg866 \'c0\par})", {"А"}},
@@ -87,10 +90,13 @@ TEST(RtfReader, TextEscapesAndCodePages) {
         {"unicode without fallback", R"({\rtf1\uc0 \u1055\u1088\par})", {"Пр"}},
         {"fallback count is scoped by group", R"({\rtf1{\uc2 \u1055??}\u1088?\par})", {"Пр"}},
         {"group end cuts the fallback short", R"({\rtf1{\uc3 \u1055?}X\par})", {"ПX"}},
-        {"negative values and surrogate pairs", R"({\rtf1 \u-10179?\u-8576?\u-1280?\par})", {"\U0001F680\uFB00"}},
+        {"negative values and surrogate pairs",
+         R"({\rtf1 \u-10179?\u-8576?\u-1280?\par})",
+         {"\U0001F680\uFB00"}},
         {"lone surrogate", R"({\rtf1 \u-10179?x\par})", {"x"}},
         {"named symbols",
-         R"({\rtf1 \bullet\emdash\endash\lquote\rquote\ldblquote\rdblquote\par})", {"•—–‘’“”"}},
+         R"({\rtf1 \bullet\emdash\endash\lquote\rquote\ldblquote\rdblquote\par})",
+         {"•—–‘’“”"}},
         {"control symbols", R"({\rtf1 a\~b\_c\-d\{e\}f\\g\par})", {"a\u00A0b\u2011cd{e}f\\g"}},
         {"line breaks and tabs", R"({\rtf1 a\line b\tab c\par d\par})", {"a", "b\tc", "d"}},
         {"backslash before a line end ends the paragraph", "{\\rtf1 a\\\r\nb}", {"a", "b"}},
@@ -102,7 +108,8 @@ TEST(RtfReader, TextEscapesAndCodePages) {
          {"•\tПункт", "•\tДва"}},
         {"hidden text", R"({\rtf1 a{\v hidden}b\v c\v0 d\par})", {"abd"}},
         {"field result kept, instruction dropped",
-         w(R"({\rtf1 {\field{\*\fldinst HYPERLINK "http://x"}{\fldrslt Ссылка}}\par})"), {"Ссылка"}},
+         w(R"({\rtf1 {\field{\*\fldinst HYPERLINK "http://x"}{\fldrslt Ссылка}}\par})"),
+         {"Ссылка"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -171,7 +178,8 @@ TEST(RtfReader, RunsMergeWhenTheFormatDoesNotChange) {
 }
 
 TEST(RtfReader, ParagraphFormat) {
-    const auto doc = parseRtf(R"({\rtf1\pard\qc\li720\fi-360\sb120\sa60\tx720\tx1440 a\par b\par\pard\qr c\par\qj d\par})");
+    const auto doc = parseRtf(
+        R"({\rtf1\pard\qc\li720\fi-360\sb120\sa60\tx720\tx1440 a\par b\par\pard\qr c\par\qj d\par})");
     const auto paragraphs = paragraphsOf(doc);
     ASSERT_EQ(paragraphs.size(), 4u);
     const ParagraphFormat centred{Align::Center, 720, -360, 120, 60, {720, 1440}};
@@ -182,11 +190,10 @@ TEST(RtfReader, ParagraphFormat) {
 }
 
 TEST(RtfReader, Tables) {
-    const auto doc = parseRtf(
-        w(R"({\rtf1 До\par)"
-          R"(\trowd\cellx1000\cellx2500\pard\intbl А\cell Б\cell\row)"
-          R"(\trowd\cellx1000\cellx2500\pard\intbl В\cell Г\par Д\cell\row)"
-          R"(\pard После\par})"));
+    const auto doc = parseRtf(w(R"({\rtf1 До\par)"
+                                R"(\trowd\cellx1000\cellx2500\pard\intbl А\cell Б\cell\row)"
+                                R"(\trowd\cellx1000\cellx2500\pard\intbl В\cell Г\par Д\cell\row)"
+                                R"(\pard После\par})"));
     EXPECT_EQ(plainLines(doc), (Lines{"До", "А\tБ", "В\tГ Д", "После"}));
     ASSERT_EQ(doc.blocks.size(), 3u);
     const Table* table = firstTable(doc);
@@ -215,15 +222,18 @@ TEST(RtfReader, Pictures) {
     const std::string pngHex = hexOf(kPng);
     const Case cases[] = {
         {"PNG with its display size",
-         R"({\rtf1 {\pict\pngblip\picw20\pich10\picwgoal1440\pichgoal720 )" + pngHex + R"(}\par})", {png}},
+         R"({\rtf1 {\pict\pngblip\picw20\pich10\picwgoal1440\pichgoal720 )" + pngHex + R"(}\par})",
+         {png}},
         {"JPEG, hex split over lines",
          "{\\rtf1 {\\pict\\jpegblip\r\n" + hexOf(kJpeg.substr(0, 5)) + "\r\n" + hexOf(kJpeg.substr(5)) +
              "}\\par}",
          {jpeg}},
-        {"scaled", R"({\rtf1 {\pict\pngblip\picwgoal1000\pichgoal1000\picscalex50\picscaley200 )" + pngHex +
-                       R"(}\par})",
+        {"scaled",
+         R"({\rtf1 {\pict\pngblip\picwgoal1000\pichgoal1000\picscalex50\picscaley200 )" + pngHex +
+             R"(}\par})",
          {Picture{Picture::Kind::Png, kPng, 500, 2000}}},
-        {"binary data", "{\\rtf1 {\\pict\\jpegblip\\bin" + std::to_string(kJpeg.size()) + " " + kJpeg + "}\\par}",
+        {"binary data",
+         "{\\rtf1 {\\pict\\jpegblip\\bin" + std::to_string(kJpeg.size()) + " " + kJpeg + "}\\par}",
          {jpeg}},
         {"metafiles skipped",
          R"({\rtf1 {\pict\wmetafile8\picw10 0100090000}{\pict\emfblip 01000000}{\pict\dibitmap0 2800}\par})",
@@ -258,8 +268,8 @@ TEST(RtfReader, RecognisesRtfByItsStart) {
         std::string bytes;
         bool rtf;
     };
-    const Case cases[] = {{"{\\rtf1 x}", true}, {" \t\r\n{\\rtf", true}, {"", false},   {"   ", false},
-                          {"{\\rt", false},      {"x{\\rtf1}", false},   {"rtf", false}, {"{ \\rtf1", false}};
+    const Case cases[] = {{"{\\rtf1 x}", true}, {" \t\r\n{\\rtf", true}, {"", false},    {"   ", false},
+                          {"{\\rt", false},     {"x{\\rtf1}", false},    {"rtf", false}, {"{ \\rtf1", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes);
         EXPECT_EQ(looksLikeRtf(c.bytes), c.rtf);
@@ -337,12 +347,57 @@ TEST(RtfReader, PathologicalInputStaysCheap) {
 }
 
 TEST(RtfReader, TruncatedPagesAndJunkNeverCrash) {
-    const std::vector<std::string> tokens = {
-        "{", "}", "\\", "\\'", "\\'c", "\\'cf", "\\u", "\\u-", "\\u1055", "\\uc", "\\uc3", "\\bin", "\\bin2 ",
-        "\\pict", "\\pngblip", "\\jpegblip", "\\wmetafile8", "\\*", "\\fonttbl", "\\colortbl", "\\f", "\\f1",
-        "\\fcharset", "\\red9", ";", "\\trowd", "\\cellx", "\\cell", "\\row", "\\intbl", "\\par", "\\pard",
-        "\\plain", "\\b", "\\b0", "\\fs-5", "\\cf99", "\\shpinst", "\\shppict", "\\v", "text", "\xCF\xF0", " ",
-        "\r\n", "0f", std::string(1, '\0'), "\\-", "\\~", "\\li-99999999999", "\\picscalex0", "\\picwgoal"};
+    const std::vector<std::string> tokens = {"{",
+                                             "}",
+                                             "\\",
+                                             "\\'",
+                                             "\\'c",
+                                             "\\'cf",
+                                             "\\u",
+                                             "\\u-",
+                                             "\\u1055",
+                                             "\\uc",
+                                             "\\uc3",
+                                             "\\bin",
+                                             "\\bin2 ",
+                                             "\\pict",
+                                             "\\pngblip",
+                                             "\\jpegblip",
+                                             "\\wmetafile8",
+                                             "\\*",
+                                             "\\fonttbl",
+                                             "\\colortbl",
+                                             "\\f",
+                                             "\\f1",
+                                             "\\fcharset",
+                                             "\\red9",
+                                             ";",
+                                             "\\trowd",
+                                             "\\cellx",
+                                             "\\cell",
+                                             "\\row",
+                                             "\\intbl",
+                                             "\\par",
+                                             "\\pard",
+                                             "\\plain",
+                                             "\\b",
+                                             "\\b0",
+                                             "\\fs-5",
+                                             "\\cf99",
+                                             "\\shpinst",
+                                             "\\shppict",
+                                             "\\v",
+                                             "text",
+                                             "\xCF\xF0",
+                                             " ",
+                                             "\r\n",
+                                             "0f",
+                                             std::string(1, '\0'),
+                                             "\\-",
+                                             "\\~",
+                                             "\\li-99999999999",
+                                             "\\picscalex0",
+                                             "\\picwgoal"};
     std::mt19937 random(20240611);
     for (int doc = 0; doc < 2000; ++doc) {
         std::string rtf = "{\\rtf1";
@@ -415,9 +470,9 @@ TEST(RtfReader, WordProcessorPageWithColoursSizesAndAlignment) {
     const std::string bytes = readTestFile("formats.rtf");
     ASSERT_FALSE(bytes.empty());
     const auto doc = parseRtf(bytes);
-    EXPECT_EQ(plainLines(doc), (Lines{"Красный текст справа", "Подчёркнутая строка", "Вторая строка абзаца",
-                                      "Моноширинный крупный",
-                                      "Обычный абзац по ширине — тире, «кавычки» и № 5."}));
+    EXPECT_EQ(plainLines(doc),
+              (Lines{"Красный текст справа", "Подчёркнутая строка", "Вторая строка абзаца",
+                     "Моноширинный крупный", "Обычный абзац по ширине — тире, «кавычки» и № 5."}));
     const auto paragraphs = paragraphsOf(doc);
     ASSERT_EQ(paragraphs.size(), 4u);
     EXPECT_EQ(paragraphs[0]->format.align, Align::Right);

@@ -11,8 +11,8 @@
 #include <QUrl>
 #include <algorithm>
 #include <climits>
-#include <vector>
 #include <variant>
+#include <vector>
 
 namespace brenvoll::browser {
 namespace {
@@ -22,14 +22,20 @@ constexpr double kTwipsPerPixel = 15.0;
 // Junk sizes and indents would make Qt lay out absurd pages; a page is never wider than this.
 constexpr int kMaxTwips = 20 * 1440;
 
-double pixels(int twips) { return std::clamp(twips, -kMaxTwips, kMaxTwips) / kTwipsPerPixel; }
+double pixels(int twips) {
+    return std::clamp(twips, -kMaxTwips, kMaxTwips) / kTwipsPerPixel;
+}
 
 Qt::Alignment alignmentOf(Align align) {
     switch (align) {
-        case Align::Center: return Qt::AlignHCenter;
-        case Align::Right: return Qt::AlignRight;
-        case Align::Justify: return Qt::AlignJustify;
-        case Align::Left: break;
+        case Align::Center:
+            return Qt::AlignHCenter;
+        case Align::Right:
+            return Qt::AlignRight;
+        case Align::Justify:
+            return Qt::AlignJustify;
+        case Align::Left:
+            break;
     }
     return Qt::AlignLeft;
 }
@@ -70,7 +76,7 @@ QTextCharFormat charFormatOf(const CharFormat& c) {
 }
 
 class Renderer {
-public:
+  public:
     explicit Renderer(QTextDocument& target) : doc_(target), cursor_(&target) {}
 
     void block(const Block& b) {
@@ -82,7 +88,7 @@ public:
         }
     }
 
-private:
+  private:
     // A fresh block is the empty one a new document or a table leaves; the paragraph takes it over.
     void paragraph(QTextCursor& cursor, const Paragraph& p, bool fresh) {
         if (fresh) {
@@ -104,7 +110,8 @@ private:
     void picture(QTextCursor& cursor, const Picture& pic) {
         if (pic.bytes.size() > static_cast<size_t>(INT_MAX)) return;
         QImage image;
-        if (!image.loadFromData(reinterpret_cast<const uchar*>(pic.bytes.data()), static_cast<int>(pic.bytes.size())))
+        if (!image.loadFromData(reinterpret_cast<const uchar*>(pic.bytes.data()),
+                                static_cast<int>(pic.bytes.size())))
             return;
         // Each render numbers its pictures afresh; clear() dropped the previous page's resources.
         const QUrl name(QStringLiteral("rtf-picture:%1").arg(++pictureCount_));
