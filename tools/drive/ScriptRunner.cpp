@@ -24,6 +24,7 @@
 
 #include "WidgetDump.h"
 #include "app/ui/StartUp.h"
+#include "app/ui/TForm1.h"
 #include "app/ui/TMainForm.h"
 #include "text/Cp1251.h"
 
@@ -146,7 +147,7 @@ QWidget* ScriptRunner::find(const QString& name) const {
     std::vector<QWidget*> windows;
     if (QWidget* modal = QApplication::activeModalWidget()) windows.push_back(modal);
     windows.push_back(program_.mainForm.get());
-    std::vector<QWidget*> others = {program_.progressWindow.get()};
+    std::vector<QWidget*> others = {static_cast<QWidget*>(program_.progressWindow.get())};
     for (QObject* child : program_.mainForm->children())
         if (auto* window = qobject_cast<QWidget*>(child); window && window->isWindow()) others.push_back(window);
     for (bool shown : {true, false})
