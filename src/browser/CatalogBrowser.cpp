@@ -8,8 +8,12 @@ namespace brenvoll::browser {
 using store::List;
 
 namespace {
-List textList(int tab) { return static_cast<List>(static_cast<int>(List::TV_Path_T1) + tab); }
-List pictureList(int tab) { return static_cast<List>(static_cast<int>(List::TV_Path_P1) + tab); }
+List textList(int tab) {
+    return static_cast<List>(static_cast<int>(List::TV_Path_T1) + tab);
+}
+List pictureList(int tab) {
+    return static_cast<List>(static_cast<int>(List::TV_Path_P1) + tab);
+}
 }  // namespace
 
 void Browser::ShowNode(int i, ShowOptions options) {

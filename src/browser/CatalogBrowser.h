@@ -17,10 +17,10 @@ inline constexpr int kPictureTabs = 6;
 
 // The picture tabs and the files shown; paths as in the catalog's path lists (relative to the root).
 struct PageDisplay {
-    std::string textFile;                             // REdMain
-    std::array<std::string, kPictureTabs> pictureFiles;  // Image1 … Image6
+    std::string textFile;                                                                // REdMain
+    std::array<std::string, kPictureTabs> pictureFiles;                                  // Image1 … Image6
     std::array<bool, kPictureTabs> tabVisible{true, false, false, false, false, false};  // TbSh_Ris1 … 6
-    int activeTab = 0;  // 0-based
+    int activeTab = 0;                                                                   // 0-based
 };
 
 // How a caller other than the contents tree shows a node.
@@ -30,7 +30,7 @@ struct ShowOptions {
 };
 
 class Browser {
-public:
+  public:
     Browser(const store::CatalogStore& store, PageLoader& loader) : store_(store), loader_(loader) {}
 
     int CurAbsIndex() const { return curAbsIndex_; }
@@ -54,7 +54,7 @@ public:
     // Returns whether it changed.
     bool SelectTreeNode(int i);
 
-private:
+  private:
     void applyTabCount(const std::string& countText);
 
     const store::CatalogStore& store_;

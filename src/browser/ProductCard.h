@@ -8,8 +8,8 @@ enum class AddButtonPicture { Normal, Added };
 
 inline constexpr int kCountMinimum = 0;
 inline constexpr int kCountMaximum = 32000;
-inline constexpr int kCountMaxLength = 6;   // characters of Edit_Kol
-inline constexpr int kMetreMaxLength = 8;   // characters of Ed_Input_Db
+inline constexpr int kCountMaxLength = 6;  // characters of Edit_Kol
+inline constexpr int kMetreMaxLength = 8;  // characters of Ed_Input_Db
 
 // The card's fields by their control names; texts are Windows-1251.
 struct ProductCard {
@@ -38,7 +38,8 @@ struct ProductCard {
     void SetMetres(const std::string& text);
     // Typing into Edit_Kol keeps the add button's picture.
     void SetCount(const std::string& text) { Edit_Kol = text; }
-    // The spinner: steps the count shown in Edit_Kol by delta within 0 … 32000 and writes it with digit grouping.
+    // The spinner: steps the count shown in Edit_Kol by delta within 0 … 32000 and writes it with digit
+    // grouping.
     void StepCount(int delta);
 
     // After the project took the card's product: added-state picture, count emptied.

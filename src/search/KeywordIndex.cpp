@@ -1,47 +1,63 @@
 #include "search/KeywordIndex.h"
 
 #include <algorithm>
-#include <functional>
 
 #include "text/Cp1251.h"
 
 namespace brenvoll::search {
 
-KeywordIndex::KeywordIndex(const std::vector<std::string>& entries) : entries_(entries) {
+KeywordIndex::KeywordIndex(const std::vector<std::string>& entries) {
     size_t total = 0;
     for (const auto& e : entries) total += e.size() + 1;
     folded_.reserve(total);
-    starts_.reserve(entries.size());
+    starts_.reserve(entries.size() + 1);
     for (const auto& e : entries) {
         starts_.push_back(folded_.size());
-        for (char c : e) folded_ += text::foldCase(c);
+        for (char c : e) {
+            const char f = text::foldCase(c);
+            folded_ += f;
+            ++letterCounts_[static_cast<unsigned char>(f)];
+        }
         folded_ += '\n';
     }
 }
 
-size_t KeywordIndex::entryAt(size_t offset) const {
-    return static_cast<size_t>(std::upper_bound(starts_.begin(), starts_.end(), offset) - starts_.begin()) - 1;
+KeywordIndex::Keyword::Keyword(const KeywordIndex& index, std::string_view keyword)
+    : folded_(text::foldCase(keyword)) {
+    for (size_t i = 1; i < folded_.size(); ++i)
+        if (index.letterCounts_[static_cast<unsigned char>(folded_[i])] <
+            index.letterCounts_[static_cast<unsigned char>(folded_[rarest_])])
+            rarest_ = i;
 }
 
-std::optional<size_t> KeywordIndex::nextContaining(size_t from, std::string_view keyword) const {
+size_t KeywordIndex::find(const Keyword& keyword, size_t offset) const {
+    const std::string_view hay(folded_), needle(keyword.folded_);
+    if (needle.empty()) return offset;
+    // Jump from one occurrence of the keyword's rarest letter to the next (a memory scan), and compare
+    // the whole keyword only there.
+    const size_t lead = keyword.rarest_;
+    const char rare = needle[lead];
+    for (size_t at = offset + lead; (at = hay.find(rare, at)) != std::string_view::npos; ++at) {
+        const size_t start = at - lead;
+        if (hay.compare(start, needle.size(), needle) == 0) return start;
+    }
+    return std::string_view::npos;
+}
+
+std::optional<size_t> KeywordIndex::nextContaining(size_t from, const Keyword& keyword) const {
     if (from >= starts_.size()) return std::nullopt;
-    const std::string needle = text::foldCase(keyword);
-    const std::string_view hay(folded_);
-    const std::boyer_moore_horspool_searcher searcher(needle.begin(), needle.end());
     size_t offset = starts_[from];
-    while (offset < hay.size()) {
-        const auto found = needle.size() < 3 ? hay.find(needle, offset)
-                                             : static_cast<size_t>(std::search(hay.begin() + static_cast<long>(offset),
-                                                                               hay.end(), searcher) -
-                                                                   hay.begin());
-        if (found == std::string_view::npos || found >= hay.size()) return std::nullopt;
-        const size_t entry = entryAt(found);
-        // The folded copy only finds candidates; the entry itself decides, so a match across a line end
-        // (an entry that holds one) never counts.
-        if (text::containsIgnoringCase(entries_[entry], keyword)) return entry;
+    for (;;) {
+        const size_t found = find(keyword, offset);
+        if (found == std::string_view::npos) return std::nullopt;
+        const auto next =
+            std::upper_bound(starts_.begin() + static_cast<std::ptrdiff_t>(from), starts_.end(), found);
+        const size_t entry = static_cast<size_t>(next - starts_.begin()) - 1;
+        const size_t entryEnd = next == starts_.end() ? folded_.size() - 1 : *next - 1;  // its line end
+        // A match that runs over the line end into the next entry is in neither.
+        if (found + keyword.folded_.size() <= entryEnd) return entry;
         offset = found + 1;
     }
-    return std::nullopt;
 }
 
 }  // namespace brenvoll::search

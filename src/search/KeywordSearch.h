@@ -17,15 +17,17 @@ class CatalogStore;
 
 namespace brenvoll::search {
 
-// The items of ComBox_Obl_Poiska, in their order: "Название" searches TV_Name, "Артикул" TV_Cod, "Код" TV_Cod1.
+// The items of ComBox_Obl_Poiska, in their order: "Название" searches TV_Name, "Артикул" TV_Cod, "Код"
+// TV_Cod1.
 enum class Area { Name, Code, Code1 };
 enum class Mode { Listing, Stepping };  // But_Poisk1 "Весь список", But_Poisk2 "Последовательно"
 
-// A result row's way back to its product: the code is the first this many characters of its TV_Poisk_Virt entry.
+// A result row's way back to its product: the code is the first this many characters of its TV_Poisk_Virt
+// entry.
 inline constexpr size_t kResultCodeWidth = 20;
 
 class Search {
-public:
+  public:
     Search(const store::CatalogStore& store, browser::Browser& browser, Pickers& pickers, Prompter& prompter);
 
     // Inputs as the user leaves them (Windows-1251).
@@ -58,7 +60,7 @@ public:
     bool returnShown() const { return returnShown_; }    // But_ToSoderg
     bool treeKeepsHighlight() const { return treeKeepsHighlight_; }
 
-private:
+  private:
     void clearResults();
     void stepToNextHit();
     void listHits();

@@ -15,8 +15,7 @@ bool pickerLess(const std::string& a, const std::string& b) {
 
 void Picker::show(const std::string& text) {
     const auto it = std::find(items.begin(), items.end(), text);
-    if (it == items.end()) selected.reset();
-    else selected = static_cast<int>(it - items.begin());
+    selected = it == items.end() ? std::nullopt : std::optional<int>(static_cast<int>(it - items.begin()));
 }
 
 Picker BuildPicker(const std::vector<std::string>& source, const std::vector<std::string>& units,

@@ -63,7 +63,7 @@ inline void fillCatalog(store::CatalogStore& catalog, const std::vector<Node>& n
 }
 
 class RecordingLoader final : public PageLoader {
-public:
+  public:
     std::vector<std::string> calls;  // "text PATH" or "picture N PATH" (N 1-based), successful or not
     std::set<std::string> broken;    // paths that fail
     std::string text;                // what REdMain shows
@@ -80,14 +80,14 @@ public:
         pictures[slot] = path;
     }
 
-private:
+  private:
     void fail(const std::string& path) const {
         if (broken.count(path)) throw FileError(w("Не удаётся открыть файл \"") + path + "\"");
     }
 };
 
 class RecordingPrompter final : public Prompter {
-public:
+  public:
     std::vector<std::string> shown;  // "message: …", "error: …", "beep" (UTF-8)
     void message(std::string_view text) override { shown.push_back("message: " + text::toUtf8(text)); }
     void error(std::string_view text) override { shown.push_back("error: " + text::toUtf8(text)); }

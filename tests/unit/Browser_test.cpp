@@ -42,10 +42,10 @@ TEST_F(BrowserTest, ShowNodeFillsCardThenLoadsTextAndAllSixPictures) {
     EXPECT_EQ(card.Label_EdIzm, w("М"));
     EXPECT_EQ(card.Ed_Izm, w("М"));
     EXPECT_EQ(card.Label_AbsIndex, "1");
-    const std::vector<std::string> expected = {"text " + textPath(1, 1),       "picture 1 " + picturePath(1, 1),
-                                               "picture 2 " + picturePath(1, 2), "picture 3 " + picturePath(1, 3),
-                                               "picture 4 " + picturePath(1, 4), "picture 5 " + picturePath(1, 5),
-                                               "picture 6 " + picturePath(1, 6)};
+    const std::vector<std::string> expected = {
+        "text " + textPath(1, 1),         "picture 1 " + picturePath(1, 1), "picture 2 " + picturePath(1, 2),
+        "picture 3 " + picturePath(1, 3), "picture 4 " + picturePath(1, 4), "picture 5 " + picturePath(1, 5),
+        "picture 6 " + picturePath(1, 6)};
     EXPECT_EQ(loader.calls, expected) << "a count of 2 still loads all six pictures";
     EXPECT_EQ(browser.page().tabVisible, (Tabs{true, true, false, false, false, false}));
     EXPECT_EQ(browser.page().activeTab, 0);
@@ -138,7 +138,8 @@ TEST_F(BrowserTest, TabClickShowsThatTabsTextUntilAnotherNodeIsShown) {
     browser.ShowNode(2);
     loader.calls.clear();
     browser.ShowTabText(2);
-    EXPECT_EQ(loader.calls, std::vector<std::string>{"text " + textPath(2, 3)}) << "pictures are not reloaded";
+    EXPECT_EQ(loader.calls, std::vector<std::string>{"text " + textPath(2, 3)})
+        << "pictures are not reloaded";
     EXPECT_EQ(browser.page().activeTab, 2);
     browser.ShowNode(3);
     EXPECT_EQ(loader.text, textPath(3, 1));
@@ -161,7 +162,9 @@ TEST_F(BrowserTest, InitialPictureTabs) {
         std::optional<int> n;
         Tabs expected;
     };
-    const Case cases[] = {{3, {true, true, true, false, false, false}}, {0, kOnlyFirst}, {7, kOnlyFirst},
+    const Case cases[] = {{3, {true, true, true, false, false, false}},
+                          {0, kOnlyFirst},
+                          {7, kOnlyFirst},
                           {std::nullopt, kOnlyFirst}};
     for (const auto& c : cases) {
         Browser fresh(catalog, loader);
@@ -179,10 +182,10 @@ TEST_F(BrowserTest, QuantityInputFollowsTheUnit) {
     };
     const Step steps[] = {
         {0, nullptr, false, false, false, ""},
-        {2, "5", true, false, true, ""},        // "Шт" after a heading: empty, enabled
-        {3, nullptr, true, false, true, "5"},   // another "Шт": the typed number stays
-        {4, "7", true, false, true, ""},        // "Рул" is another unit text: emptied
-        {5, nullptr, true, false, true, "7"},   // an unknown unit keeps the input shown before
+        {2, "5", true, false, true, ""},       // "Шт" after a heading: empty, enabled
+        {3, nullptr, true, false, true, "5"},  // another "Шт": the typed number stays
+        {4, "7", true, false, true, ""},       // "Рул" is another unit text: emptied
+        {5, nullptr, true, false, true, "7"},  // an unknown unit keeps the input shown before
         {0, nullptr, false, false, false, "7"},
         {5, nullptr, false, false, false, "7"},  // … also a heading's: nothing shown, disabled
         {1, nullptr, false, true, true, "7"},
@@ -216,14 +219,17 @@ TEST(ProductCard, MetreKeyFilter) {
         const char* text;
         int beeps;
     };
-    const Case cases[] = {{"1,5,", "1,5", 1}, {"a", "", 1}, {",,9", ",9", 1}, {"12.5", "125", 1}, {"0", "0", 0}};
+    const Case cases[] = {
+        {"1,5,", "1,5", 1}, {"a", "", 1}, {",,9", ",9", 1}, {"12.5", "125", 1}, {"0", "0", 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         std::string field;
         int beeps = 0;
         for (const char* p = c.typed; *p; ++p) {
-            if (ProductCard::FilterMetreKey(*p, field)) field += *p;
-            else ++beeps;
+            if (ProductCard::FilterMetreKey(*p, field))
+                field += *p;
+            else
+                ++beeps;
         }
         EXPECT_EQ(field, c.text);
         EXPECT_EQ(beeps, c.beeps);
@@ -239,8 +245,8 @@ TEST(ProductCard, SpinnerStepsWithinItsLimitsAndGroupsDigits) {
         const char* expected;
     };
     const Case cases[] = {
-        {"", 1, "1"},           {"", -1, "0"},         {"0", -3, "0"},          {"31999", 5, "32 000"},
-        {"1499", 1, "1 500"},   {"999999", 1, "32 000"}, {"32 000", -1, "31 999"}, {"005", 1, "6"},
+        {"", 1, "1"},         {"", -1, "0"},           {"0", -3, "0"},           {"31999", 5, "32 000"},
+        {"1499", 1, "1 500"}, {"999999", 1, "32 000"}, {"32 000", -1, "31 999"}, {"005", 1, "6"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.start);

@@ -11,19 +11,19 @@ using namespace browser::fixture;
 using browser::AddButtonPicture;
 
 const std::vector<Node> kNodes = {
-    {0, "Лотки и крышки", "", "", ""},                               // 0
-    {1, "ЛОТОК прокатный", "М", "LT-1", "501"},                      // 1
-    {1, "Лента монтажная", "Рул", "LT-2", "502"},                    // 2
-    {1, "Лоток WIRE", "Шт", "WIRE-3", "503"},                        // 3
-    {1, "Лоток: раздел", "", "LT-H", ""},                            // 4 heading that has a code
-    {2, "лоток лестничный", "Шт", "LD-5", "505"},                    // 5
-    {1, "Анкер клиновой М8х75", "Шт", "ANKER-KLINOVOY-M8x75", "506"},      // 6: 20 characters
+    {0, "Лотки и крышки", "", "", ""},                                        // 0
+    {1, "ЛОТОК прокатный", "М", "LT-1", "501"},                               // 1
+    {1, "Лента монтажная", "Рул", "LT-2", "502"},                             // 2
+    {1, "Лоток WIRE", "Шт", "WIRE-3", "503"},                                 // 3
+    {1, "Лоток: раздел", "", "LT-H", ""},                                     // 4 heading that has a code
+    {2, "лоток лестничный", "Шт", "LD-5", "505"},                             // 5
+    {1, "Анкер клиновой М8х75", "Шт", "ANKER-KLINOVOY-M8x75", "506"},         // 6: 20 characters
     {1, "Анкер клиновой М10х100", "Шт", "ANKER-KLINOVOY-M10x100-ZN", "507"},  // 7: 25 characters
-    {1, "Гайка М6", "Шт", "GM6", "508"},                             // 8
-    {1, "Гайка М6 самоконтрящаяся", "Шт", "GM6", "509"},             // 9: same code
-    {1, "Шайба М6", "Шт", "SH6", "510"},                             // 10
-    {1, "Шайба М6", "Шт", "SH6-Z", "511"},                           // 11: same name
-    {1, "Комплект монтажный", "Компл", "KM", "512"},                 // 12
+    {1, "Гайка М6", "Шт", "GM6", "508"},                                      // 8
+    {1, "Гайка М6 самоконтрящаяся", "Шт", "GM6", "509"},                      // 9: same code
+    {1, "Шайба М6", "Шт", "SH6", "510"},                                      // 10
+    {1, "Шайба М6", "Шт", "SH6-Z", "511"},                                    // 11: same name
+    {1, "Комплект монтажный", "Компл", "KM", "512"},                          // 12
 };
 
 struct SearchTest : ::testing::Test {
@@ -73,7 +73,8 @@ TEST_F(SearchTest, ListingFindsAnyLetterCaseAndOnlyPiecesOrMetres) {
         for (int k : c.nodes) {
             const std::string& name = catalog.list(store::List::TV_Name)[static_cast<size_t>(k)];
             rows.push_back(name);
-            virt.push_back(text::padRight(catalog.list(store::List::TV_Cod)[static_cast<size_t>(k)], 20) + name);
+            virt.push_back(text::padRight(catalog.list(store::List::TV_Cod)[static_cast<size_t>(k)], 20) +
+                           name);
         }
         EXPECT_EQ(search.TV_Poisk(), rows);
         EXPECT_EQ(search.TV_Poisk_Virt(), virt);
@@ -92,7 +93,8 @@ TEST_F(SearchTest, SteppingShowsOneHitPerPressUntilRestarted) {
         search.SearchKeyword();
         shown.push_back(browser.CurAbsIndex());
     }
-    EXPECT_EQ(shown, (std::vector<int>{1, 3, 5, 5})) << "three hits in list order, the heading skipped, then nothing";
+    EXPECT_EQ(shown, (std::vector<int>{1, 3, 5, 5}))
+        << "three hits in list order, the heading skipped, then nothing";
     EXPECT_EQ(search.SeqSearchPos(), 14);
     EXPECT_EQ(browser.treeSelection(), 5);
     EXPECT_EQ(pickers.names.text(), w("лоток лестничный"));
@@ -193,7 +195,8 @@ TEST_F(SearchTest, PickersShowTheProductTheyName) {
 
     choose(pickers.codes, "SH6");
     search.PickCode();
-    EXPECT_EQ(browser.CurAbsIndex(), 10) << "a name shared with another product does not lead away from the code";
+    EXPECT_EQ(browser.CurAbsIndex(), 10)
+        << "a name shared with another product does not lead away from the code";
     EXPECT_EQ(browser.card().Label_Cod, "SH6");
     EXPECT_EQ(browser.card().Label_Cod1, "510");
 
@@ -218,13 +221,22 @@ TEST_F(SearchTest, ReturnToContentsKeepsTheRows) {
     EXPECT_TRUE(search.TV_Poisk().empty()) << "the next search empties them";
 }
 
-TEST(KeywordIndex, FindsWithinEntriesOnly) {
-    const std::vector<std::string> entries = {"ab", "cd", w("ЖУК"), "xab"};
+TEST(KeywordIndex, AgreesWithContainsIgnoringCase) {
+    const std::vector<std::string> entries = {"ab",  "cd",      w("ЖУК и жук"), "",
+                                              "xAb", w("Ёлка"), "ab\ncd",       "abab"};
+    const char* keywords[] = {"b\nc", "ab", "AB", "жук и", "Жук", "ёл", "abab", "ba", "bab", "d", "zzzz"};
     KeywordIndex index(entries);
-    EXPECT_EQ(index.nextContaining(0, "b\nc"), std::nullopt) << "never across two entries";
-    EXPECT_EQ(index.nextContaining(0, w("жу")), 2u);
-    EXPECT_EQ(index.nextContaining(1, "AB"), 3u);
-    EXPECT_EQ(index.nextContaining(4, "ab"), std::nullopt);
+    for (const char* k : keywords) {
+        const std::string keyword = w(k);
+        SCOPED_TRACE(k);
+        const KeywordIndex::Keyword prepared(index, keyword);
+        for (size_t from = 0; from <= entries.size(); ++from) {
+            std::optional<size_t> expected;
+            for (size_t e = from; e < entries.size() && !expected; ++e)
+                if (text::containsIgnoringCase(entries[e], keyword)) expected = e;
+            EXPECT_EQ(index.nextContaining(from, prepared), expected) << "from " << from;
+        }
+    }
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "browser/ui/TTextForm.h"
 
+#include <QTextEdit>
+#include <QVBoxLayout>
+
 #include "app/ui/AppContext.h"
 
 namespace brenvoll::ui {
@@ -7,6 +10,25 @@ namespace brenvoll::ui {
 TTextForm::TTextForm(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
     setObjectName("TTextForm");
     setWindowTitle(QString::fromUtf8("Текст"));
+    setModal(true);
+    setFixedSize(994, 665);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    Ed_BigText = new QTextEdit(this);
+    Ed_BigText->setObjectName("Ed_BigText");
+    Ed_BigText->setReadOnly(true);
+    Ed_BigText->setAcceptRichText(false);
+    QFont font("Arial");
+    font.setPixelSize(15);
+    Ed_BigText->setFont(font);
+    Ed_BigText->document()->setDefaultFont(font);
+    layout->addWidget(Ed_BigText);
+}
+
+void TTextForm::showLines(const QStringList& lines) {
+    Ed_BigText->setPlainText(lines.join(QChar('\n')));
+    if (parentWidget()) move(parentWidget()->window()->geometry().center() - rect().center());
+    exec();
 }
 
 }  // namespace brenvoll::ui
