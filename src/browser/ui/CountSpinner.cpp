@@ -7,7 +7,6 @@ namespace brenvoll::ui {
 CountSpinner::CountSpinner(QWidget* parent, std::function<void(int)> step)
     : QAbstractSpinBox(parent), step_(std::move(step)) {
     // Only the arrows are shown: the number lives in the field beside them.
-    setReadOnly(true);
     setFocusPolicy(Qt::NoFocus);
     lineEdit()->setVisible(false);
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);

@@ -1,6 +1,7 @@
 #include "browser/ui/TFormShowPict.h"
 
 #include <QPixmap>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "app/ui/AppContext.h"
@@ -23,7 +24,7 @@ TFormShowPict::TFormShowPict(AppContext& context, QWidget* parent) : QDialog(par
 void TFormShowPict::ShowPictureWindow(const QPixmap& picture, const QString& filePath) {
     Image_BigPict->setPixmap(picture.copy());
     Image_BigPict->setProperty("filePath", filePath);
-    if (parentWidget()) move(parentWidget()->window()->geometry().center() - rect().center());
+    if (QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
     exec();
 }
 

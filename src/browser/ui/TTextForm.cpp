@@ -1,5 +1,6 @@
 #include "browser/ui/TTextForm.h"
 
+#include <QScreen>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -27,7 +28,7 @@ TTextForm::TTextForm(AppContext& context, QWidget* parent) : QDialog(parent), co
 
 void TTextForm::showLines(const QStringList& lines) {
     Ed_BigText->setPlainText(lines.join(QChar('\n')));
-    if (parentWidget()) move(parentWidget()->window()->geometry().center() - rect().center());
+    if (QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
     exec();
 }
 

@@ -191,10 +191,14 @@ void SearchPanel::keywordEdited(const QString& text) {
 
 void SearchPanel::fillPickers() {
     const QSignalBlocker codes(ComBoxCod), names(ComBoxName);
-    ComBoxCod->clear();
-    ComBoxName->clear();
-    for (const auto& item : context_.pickers.codes.items) ComBoxCod->addItem(qs(item));
-    for (const auto& item : context_.pickers.names.items) ComBoxName->addItem(qs(item));
+    for (auto [combo, picker] :
+         {std::pair{ComBoxCod, &context_.pickers.codes}, {ComBoxName, &context_.pickers.names}}) {
+        QStringList items;
+        items.reserve(static_cast<qsizetype>(picker->items.size()));
+        for (const auto& item : picker->items) items.push_back(qs(item));
+        combo->clear();
+        combo->addItems(items);
+    }
     sync();
 }
 
