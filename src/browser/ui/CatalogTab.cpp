@@ -174,12 +174,12 @@ void CatalogTab::buildPage() {
 
 void CatalogTab::buildCard(QGroupBox* group) {
     Label_Cod1 = cardLabel("Label_Cod1", group, QRect(10, 20, 150, 18));
-    Label_Cod = cardLabel("Label_Cod", group, QRect(166, 20, 170, 18));
+    Label_Cod = cardLabel("Label_Cod", group, QRect(166, 20, 158, 18));
     Label_Name = cardLabel("Label_Name", group, QRect(10, 42, 490, 18));
 
     But_ToSoderg = new QPushButton(QString::fromUtf8("Вернуться к содержанию"), group);
     But_ToSoderg->setObjectName("But_ToSoderg");
-    But_ToSoderg->setGeometry(340, 14, 160, 24);
+    But_ToSoderg->setGeometry(326, 14, 176, 24);
 
     Label2 = new QLabel(QString::fromUtf8("Количество"), group);
     Label2->setObjectName("Label2");
