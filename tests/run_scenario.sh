@@ -7,6 +7,8 @@
 #   # remove: PATH      a catalog file removed (relative to 0_TELVA)
 #   # exit: N           the driver's expected exit status (default 0)
 #   # no-catalog        the app folder has no 0_TELVA at all
+#   # projects: DIR     tests/fixtures/DIR copied into the app folder's Projects (files ending .utf8 become
+#                       Windows-1251 and lose the suffix), for saved projects and name lists on disk
 set -u
 drive=$(realpath "$1") gencat=$(realpath "$2") demo=$(realpath "$3") script=$(realpath "$4") update=${5:-}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -14,7 +16,7 @@ expected="${script%.script}.out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-fixture=small overlays=() removes=() want_exit=0 no_catalog=0
+fixture=small overlays=() removes=() want_exit=0 no_catalog=0 projects=
 while IFS= read -r line; do
   case "$line" in
     "# fixture: "*) fixture=${line#"# fixture: "} ;;
@@ -22,6 +24,7 @@ while IFS= read -r line; do
     "# remove: "*) removes+=(--remove "${line#"# remove: "}") ;;
     "# exit: "*) want_exit=${line#"# exit: "} ;;
     "# no-catalog") no_catalog=1 ;;
+    "# projects: "*) projects=${line#"# projects: "} ;;
   esac
 done < "$script"
 
@@ -35,6 +38,19 @@ elif [ "$fixture" = demo ]; then
 else
   QT_QPA_PLATFORM=offscreen "$gencat" "$here/fixtures/$fixture.catalog" "$app" "${overlays[@]}" "${removes[@]}" \
     > "$work/gencat.log" 2>&1 || { cat "$work/gencat.log" >&2; exit 2; }
+fi
+
+if [ -n "$projects" ]; then
+  source_dir="$here/fixtures/$projects"
+  [ -d "$source_dir" ] || { echo "no projects fixture $source_dir" >&2; exit 2; }
+  while IFS= read -r -d '' file; do
+    relative=${file#"$source_dir/"}
+    mkdir -p "$app/Projects/$(dirname "$relative")"
+    case "$relative" in
+      *.utf8) iconv -f UTF-8 -t CP1251 "$file" > "$app/Projects/${relative%.utf8}" || exit 2 ;;
+      *) cp "$file" "$app/Projects/$relative" ;;
+    esac
+  done < <(find "$source_dir" -type f -print0)
 fi
 
 export XDG_RUNTIME_DIR="$work/xdg" && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
