@@ -86,10 +86,13 @@ ProjectTab::ProjectTab(AppContext& context, QWidget* sheet)
     connect(TVWirt, &QListView::clicked, this, [this](const QModelIndex& index) {
         run([&] { project::clickRow(context_.project, editing_, static_cast<size_t>(index.row())); });
     });
-    connect(TVWirt->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& index) {
+    // The current row is the selected line. The list also makes its first line current, unselected, when it
+    // gets the focus by the keyboard; the row buttons must not act on that line.
+    connect(TVWirt->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (syncing_) return;
-        context_.project.select(index.isValid() ? std::optional<size_t>(static_cast<size_t>(index.row()))
-                                                : std::nullopt);
+        const QModelIndexList rows = TVWirt->selectionModel()->selectedRows();
+        context_.project.select(rows.isEmpty() ? std::nullopt
+                                               : std::optional<size_t>(static_cast<size_t>(rows.first().row())));
     });
     registerNamedState();
     sync();
@@ -210,6 +213,8 @@ void ProjectTab::sync() {
     if (project.current() && *project.current() < project.size()) {
         const QModelIndex index = model_->index(static_cast<int>(*project.current()));
         TVWirt->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    } else {
+        TVWirt->selectionModel()->clear();
     }
     Label36->setText(qs(project.projectName()));
     Panel_Input_Koment->setVisible(editing_.Panel_Input_Koment);

@@ -81,9 +81,13 @@ TSpecMesForm::TSpecMesForm(AppContext& context, QWidget* parent) : QDialog(paren
     OK_Kol = button(this, "OK_Kol", "OK", {212, 284, 90, 30});
     But_Cancel = button(this, "But_Cancel", "Отмена", {314, 284, 90, 30});
 
-    connect(TV_Name_Project, &QListWidget::currentRowChanged, this, [this](int row) {
+    // Only a chosen name counts: the list also makes its first line current, unselected, when it gets the
+    // focus, and "Удалить  проект" must not take that line for a choice.
+    connect(TV_Name_Project, &QListWidget::itemSelectionChanged, this, [this] {
         if (syncing_) return;
-        context_.specMes.pick(row < 0 ? std::nullopt : std::optional<size_t>(static_cast<size_t>(row)));
+        const QModelIndexList rows = TV_Name_Project->selectionModel()->selectedRows();
+        context_.specMes.pick(rows.isEmpty() ? std::nullopt
+                                             : std::optional<size_t>(static_cast<size_t>(rows.first().row())));
         sync();
     });
     connect(Edit1, &QLineEdit::textEdited, this,
