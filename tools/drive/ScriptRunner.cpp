@@ -72,7 +72,19 @@ ScriptRunner::ScriptRunner(ui::Program& program, PrintingPrompter& prompter, std
     prompter_.onScriptError = [this](const std::string& why) { fail(why); };
 }
 
-void ScriptRunner::start() { QTimer::singleShot(0, this, &ScriptRunner::runNext); }
+void ScriptRunner::start() {
+    // The program ends when its main window closes; a command left then would never run, so the script did
+    // not run to its end.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        for (size_t i = next_; i < lines_.size(); ++i) {
+            const std::string& line = lines_[i];
+            if (line.empty() || line[0] == '#' || line == "\r") continue;
+            current_ = i + 1;
+            fail("the program has ended before this command");
+        }
+    });
+    QTimer::singleShot(0, this, &ScriptRunner::runNext);
+}
 
 void ScriptRunner::fail(const std::string& why) {
     std::fflush(stdout);
