@@ -131,8 +131,8 @@ ProjectLists::Lists ProjectFiles::load(std::string_view name) const {
     for (const auto& file : kFiles) {
         const size_t lines = lists[static_cast<size_t>(file.column)].size();
         if (lines != rows)
-            throw FileError(text::w("Число строк в файле \"") + store::displayPath(folder / file.name) + "\" (" +
-                            std::to_string(lines) + text::w(") не равно числу строк в файле \"") +
+            throw FileError(text::w("Число строк в файле \"") + store::displayPath(folder / file.name) +
+                            "\" (" + std::to_string(lines) + text::w(") не равно числу строк в файле \"") +
                             store::displayPath(folder / kFiles[0].name) + "\" (" + std::to_string(rows) +
                             text::w("): проект повреждён и не открыт"));
     }

@@ -8,7 +8,7 @@ namespace brenvoll::ui {
 // TVWirt as a list model: one display line per project row, read from the logic when painted.
 class ProjectListModel : public QAbstractListModel {
     Q_OBJECT
-public:
+  public:
     explicit ProjectListModel(const project::ProjectLists& project, QObject* parent = nullptr)
         : QAbstractListModel(parent), project_(project) {}
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -16,7 +16,7 @@ public:
     // The rows changed in the logic.
     void refresh();
 
-private:
+  private:
     const project::ProjectLists& project_;
 };
 

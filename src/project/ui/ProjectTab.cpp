@@ -37,7 +37,8 @@ QFont courier(int pixels) {
 // Letters the code page cannot hold are refused at the key, like any other filtered key.
 void refuseUnholdableKeys(QLineEdit* edit, Prompter* prompter) {
     edit->installEventFilter(new KeyFilter(
-        edit, [](QChar c) { return c == QChar('\b') || text::fromUtf8(QString(c).toStdString()).has_value(); },
+        edit,
+        [](QChar c) { return c == QChar('\b') || text::fromUtf8(QString(c).toStdString()).has_value(); },
         [prompter] { prompter->beep(); }));
 }
 
@@ -70,7 +71,8 @@ ProjectTab::ProjectTab(AppContext& context, QWidget* sheet)
     TVWirt->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The current row stays visible while the list has no focus.
     QPalette palette = TVWirt->palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                     palette.color(QPalette::Active, QPalette::Highlight));
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                      palette.color(QPalette::Active, QPalette::HighlightedText));
     TVWirt->setPalette(palette);
@@ -91,8 +93,8 @@ ProjectTab::ProjectTab(AppContext& context, QWidget* sheet)
     connect(TVWirt->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (syncing_) return;
         const QModelIndexList rows = TVWirt->selectionModel()->selectedRows();
-        context_.project.select(rows.isEmpty() ? std::nullopt
-                                               : std::optional<size_t>(static_cast<size_t>(rows.first().row())));
+        context_.project.select(
+            rows.isEmpty() ? std::nullopt : std::optional<size_t>(static_cast<size_t>(rows.first().row())));
     });
     registerNamedState();
     sync();
@@ -102,7 +104,8 @@ void ProjectTab::buildProjectGroup(QWidget* parent) {
     auto* group = new QGroupBox(QString::fromUtf8("Проект:"), parent);
     group->setObjectName("Pan_Project");
     auto* row = new QHBoxLayout(group);
-    connect(addButton(group, row, "But_Open_Pr", "Открыть"), &QPushButton::clicked, this, [this] { openProject(); });
+    connect(addButton(group, row, "But_Open_Pr", "Открыть"), &QPushButton::clicked, this,
+            [this] { openProject(); });
     auto* save = addButton(group, row, "But_Save_Pr", "Сохранить");
     save->setToolTip(QString::fromUtf8("Доступно только с жёсткого диска компьютера !!!!"));
     connect(save, &QPushButton::clicked, this, [this] { saveProject(); });
@@ -132,11 +135,13 @@ void ProjectTab::buildRowGroup(QWidget* parent) {
         {"RzToolButton39", "Вырезать", [&project, &editing] { project::cutRow(project, editing); }},
         {"RzToolButton40", "Копировать", [&project, &editing] { project::copyRow(project, editing); }},
         {"RzToolButton61", "Вставить", [&project, &editing] { project::pasteRow(project, editing); }},
-        {"RzToolButton62", "Добавить", [&project, &editing] { project::appendClipboardRow(project, editing); }},
+        {"RzToolButton62", "Добавить",
+         [&project, &editing] { project::appendClipboardRow(project, editing); }},
         {"RzToolButton63", "Изменить кол", [this] { changeQuantity(); }},
         {"RzToolButton64", "Найти в Кат",
          [this] {
-             if (auto node = project::findInCatalog(context_.project, context_.store)) emit showInCatalogRequested(*node);
+             if (auto node = project::findInCatalog(context_.project, context_.store))
+                 emit showInCatalogRequested(*node);
          }},
         {"RzToolButton65", "Комментарий", [&editing] { project::openCommentPanel(editing); }},
         {"But_Prim", "Примечание", [&project, &editing] { project::openNotePanel(project, editing); }},
@@ -150,7 +155,8 @@ void ProjectTab::buildRowGroup(QWidget* parent) {
 }
 
 void ProjectTab::buildPanels(QWidget* parent) {
-    Panel_Input_Koment = new QGroupBox(QString::fromUtf8("Введите строку коментария  (не более 80 символов) "), parent);
+    Panel_Input_Koment =
+        new QGroupBox(QString::fromUtf8("Введите строку коментария  (не более 80 символов) "), parent);
     Panel_Input_Koment->setObjectName("Panel_Input_Koment");
     auto* comment = new QHBoxLayout(Panel_Input_Koment);
     EdKoment = new QLineEdit(Panel_Input_Koment);
@@ -172,7 +178,8 @@ void ProjectTab::buildPanels(QWidget* parent) {
         if (!syncing_) run([&] { project::setCommentText(editing_, cp(text).value_or(editing_.EdKoment)); });
     });
 
-    Panel_Input_Prim = new QGroupBox(QString::fromUtf8("Введите строку примечания  (не более 60 символов) "), parent);
+    Panel_Input_Prim =
+        new QGroupBox(QString::fromUtf8("Введите строку примечания  (не более 60 символов) "), parent);
     Panel_Input_Prim->setObjectName("Panel_Input_Prim");
     auto* note = new QHBoxLayout(Panel_Input_Prim);
     EdPrim = new QLineEdit(Panel_Input_Prim);
@@ -263,7 +270,8 @@ void ProjectTab::changeQuantity() {
     context_.dialogs.specMes->runModal({
         .okQuantity =
             [this] {
-                project::applyChangeQuantity(context_.project, context_.store, context_.specMes, *context_.prompter);
+                project::applyChangeQuantity(context_.project, context_.store, context_.specMes,
+                                             *context_.prompter);
             },
         .cancel = [this] { project::cancelChangeQuantity(context_.specMes); },
     });
@@ -277,7 +285,8 @@ void ProjectTab::exportProject() {
         rows.push_back({project.at(Column::TVW_Cod, i), project.at(Column::TVW_Cod1, i),
                         project.at(Column::TVW_Name, i), project.at(Column::TVW_Izm, i),
                         project.at(Column::TVW_Kol, i), project.at(Column::TVW_Prim, i)});
-    runSpreadsheetAction(context_, [&](excel::Spreadsheet& sheet) { excel::ExportProject(sheet, context_.cwd, rows); });
+    runSpreadsheetAction(context_,
+                         [&](excel::Spreadsheet& sheet) { excel::ExportProject(sheet, context_.cwd, rows); });
 }
 
 bool ProjectTab::confirmLeaving() {

@@ -20,7 +20,7 @@ class ProjectListModel;
 // The tab "Проект": the project list, row editing, project files, summing and the export.
 class ProjectTab : public QWidget {
     Q_OBJECT
-public:
+  public:
     ProjectTab(AppContext& context, QWidget* sheet);
 
     // The card's "Добавить в проект"; tells the card what to show afterwards.
@@ -30,10 +30,10 @@ public:
     // The rows changed outside this tab (the route wizard).
     void projectChanged() { sync(); }
 
-signals:
+  signals:
     void showInCatalogRequested(int absIndex);
 
-private:
+  private:
     void buildProjectGroup(QWidget* parent);
     void buildRowGroup(QWidget* parent);
     void buildPanels(QWidget* parent);

@@ -66,7 +66,8 @@ TSpecMesForm::TSpecMesForm(AppContext& context, QWidget* parent) : QDialog(paren
         Ed_IzmKol, [](QChar c) { return c == QChar('\b') || (c >= QChar('0') && c <= QChar('9')); },
         [this] { context_.prompter->beep(); }));
     UpD1 = new CountSpinner(this, [this](int steps) {
-        const auto count = std::clamp<std::int64_t>(text::readCount(context_.specMes.Ed_IzmKol) + steps, 0, kCountMaximum);
+        const auto count =
+            std::clamp<std::int64_t>(text::readCount(context_.specMes.Ed_IzmKol) + steps, 0, kCountMaximum);
         context_.specMes.Ed_IzmKol = text::formatWhole(count);
         sync();
     });
@@ -76,8 +77,8 @@ TSpecMesForm::TSpecMesForm(AppContext& context, QWidget* parent) : QDialog(paren
     Mask_IzmKol->setObjectName("Mask_IzmKol");
     Mask_IzmKol->setGeometry(130, 118, 108, 28);
     // Metres: up to five digits before the comma and two after.
-    Mask_IzmKol->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}(,\\d{0,2})?")), Mask_IzmKol));
+    Mask_IzmKol->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("\\d{0,5}(,\\d{0,2})?")), Mask_IzmKol));
     OK_Kol = button(this, "OK_Kol", "OK", {212, 284, 90, 30});
     But_Cancel = button(this, "But_Cancel", "Отмена", {314, 284, 90, 30});
 
@@ -86,8 +87,8 @@ TSpecMesForm::TSpecMesForm(AppContext& context, QWidget* parent) : QDialog(paren
     connect(TV_Name_Project, &QListWidget::itemSelectionChanged, this, [this] {
         if (syncing_) return;
         const QModelIndexList rows = TV_Name_Project->selectionModel()->selectedRows();
-        context_.specMes.pick(rows.isEmpty() ? std::nullopt
-                                             : std::optional<size_t>(static_cast<size_t>(rows.first().row())));
+        context_.specMes.pick(
+            rows.isEmpty() ? std::nullopt : std::optional<size_t>(static_cast<size_t>(rows.first().row())));
         sync();
     });
     connect(Edit1, &QLineEdit::textEdited, this,
@@ -131,7 +132,8 @@ void TSpecMesForm::sync() {
     syncing_ = true;
     const auto& dialog = context_.specMes;
     for (auto name : project::SpecMesDialog::controlNames()) {
-        if (auto* control = findChild<QWidget*>(QString::fromUtf8(name.data(), static_cast<int>(name.size()))))
+        if (auto* control =
+                findChild<QWidget*>(QString::fromUtf8(name.data(), static_cast<int>(name.size()))))
             control->setVisible(dialog.visible(name));
     }
     QStringList names;
@@ -143,9 +145,11 @@ void TSpecMesForm::sync() {
         TV_Name_Project->addItems(names);
     }
     TV_Name_Project->setCurrentRow(dialog.selected() ? static_cast<int>(*dialog.selected()) : -1);
-    if (cp(Edit1->text()).value_or("\x01") != dialog.edit1() && !dialog.edit1Unholdable()) Edit1->setText(qs(dialog.edit1()));
+    if (cp(Edit1->text()).value_or("\x01") != dialog.edit1() && !dialog.edit1Unholdable())
+        Edit1->setText(qs(dialog.edit1()));
     if (cp(Ed_IzmKol->text()).value_or("\x01") != dialog.Ed_IzmKol) Ed_IzmKol->setText(qs(dialog.Ed_IzmKol));
-    if (cp(Mask_IzmKol->text()).value_or("\x01") != dialog.Mask_IzmKol) Mask_IzmKol->setText(qs(dialog.Mask_IzmKol));
+    if (cp(Mask_IzmKol->text()).value_or("\x01") != dialog.Mask_IzmKol)
+        Mask_IzmKol->setText(qs(dialog.Mask_IzmKol));
     syncing_ = false;
 }
 

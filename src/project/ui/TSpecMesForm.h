@@ -24,16 +24,16 @@ struct SpecMesActions {
 // The small modal dialog of open, save, delete and the quantity change.
 class TSpecMesForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TSpecMesForm(AppContext& context, QWidget* parent = nullptr);
 
     // Shows the dialog modally in the mode the logic was put into; returns when it closes.
     void runModal(SpecMesActions actions);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void act(const std::function<void()>& action);
     void sync();
 
