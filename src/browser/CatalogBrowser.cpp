@@ -30,7 +30,7 @@ void Browser::ShowNode(int i, ShowOptions options) {
     if (options.emptyMetres) card_.SetMetres("");
 
     if (!unit.empty() || options.cardFilledForHeading) {
-        card_.Label_Cod = store_.Entry(List::TV_Cod, i);
+        card_.Label_Cod = options.articleCode ? *options.articleCode : store_.Entry(List::TV_Cod, i);
         card_.Label_Cod1 = store_.Entry(List::TV_Cod1, i);
         card_.Label_Name = store_.caption(i);
     } else {

@@ -26,7 +26,9 @@ struct PageDisplay {
 // How a caller other than the contents tree shows a node.
 struct ShowOptions {
     bool cardFilledForHeading = false;  // codes and name filled also when the unit is empty
-    bool emptyMetres = true;            // false: only the unit switch empties the metre input
+    bool emptyMetres = true;  // false: only the unit switch empties the metre input
+    // The code picker puts its own text on the card as the article code (a heading keeps it empty).
+    std::optional<std::string> articleCode = std::nullopt;
 };
 
 class Browser {

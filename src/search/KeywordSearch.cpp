@@ -35,10 +35,13 @@ void Search::clearResults() {
 void Search::PickCode() {
     clearResults();
     treeKeepsHighlight_ = true;
-    const int i = store_.FindByCode(pickers_.codes.text()).value_or(browser_.CurAbsIndex());
-    // The node found by the code is shown with its own card. (Following up with the last node that carries
-    // the product's name would put this code on another product's card when two products share a name.)
-    if (!browser_.SelectTreeNode(i)) browser_.ShowNode(i);
+    const std::string code = pickers_.codes.text();
+    const int i = store_.FindByCode(code).value_or(browser_.CurAbsIndex());
+    browser_.SelectTreeNode(i);
+    // The page shown is that of the last node carrying the product's name; the tree keeps node i selected
+    // and the card keeps the picked code.
+    const int j = store_.FindNodeByCaption(store_.Entry(List::TV_Name, i)).value_or(i);
+    browser_.ShowNode(j, {.articleCode = code});
 }
 
 void Search::PickName() {

@@ -195,10 +195,10 @@ TEST_F(SearchTest, PickersShowTheProductTheyName) {
 
     choose(pickers.codes, "SH6");
     search.PickCode();
-    EXPECT_EQ(browser.CurAbsIndex(), 10)
-        << "a name shared with another product does not lead away from the code";
-    EXPECT_EQ(browser.card().Label_Cod, "SH6");
-    EXPECT_EQ(browser.card().Label_Cod1, "510");
+    EXPECT_EQ(browser.treeSelection(), 10) << "the tree keeps the node of the code";
+    EXPECT_EQ(browser.CurAbsIndex(), 11) << "the last node carrying the product's name is shown";
+    EXPECT_EQ(browser.card().Label_Cod, "SH6") << "with the picked code on the card";
+    EXPECT_EQ(browser.card().Label_Cod1, "511");
 
     for (int time = 0; time < 2; ++time) {
         SCOPED_TRACE(time);

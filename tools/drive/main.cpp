@@ -12,11 +12,12 @@
 #include "ScriptRunner.h"
 #include "app/ui/StartUp.h"
 #include "excel/SpreadsheetRecorder.h"
+#include "excel/ui/SpreadsheetFactory.h"
 
 namespace {
 
 int usage(const char* why) {
-    std::fprintf(stderr, "brenvoll-drive: %s\nusage: brenvoll-drive --app-dir DIR [--cwd DIR] SCRIPT\n", why);
+    std::fprintf(stderr, "brenvoll-drive: %s\nusage: brenvoll-drive --app-dir DIR [--cwd DIR] [--real-spreadsheet] SCRIPT\n", why);
     return 2;
 }
 
@@ -31,9 +32,12 @@ std::vector<std::string> readLines(std::istream& in) {
 
 int main(int argc, char* argv[]) {
     std::string appDir, cwd, script;
+    bool realSpreadsheet = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if ((arg == "--app-dir" || arg == "--cwd") && i + 1 < argc) (arg == "--app-dir" ? appDir : cwd) = argv[++i];
+        // For checking by hand against the real spreadsheet application instead of the recorder.
+        else if (arg == "--real-spreadsheet") realSpreadsheet = true;
         else if (script.empty() && (arg == "-" || !arg.starts_with("--"))) script = arg;
         else return usage(("unexpected argument " + arg).c_str());
     }
@@ -67,6 +71,7 @@ int main(int argc, char* argv[]) {
         return std::make_unique<brenvoll::excel::SpreadsheetRecorder>(
             recorderCwd, [](const std::string& line) { brenvoll::drive::printLine("sheet: " + line); });
     };
+    if (realSpreadsheet) options.makeSpreadsheet = brenvoll::ui::realSpreadsheetFactory();
     auto program = brenvoll::ui::StartUp(options);
 
     brenvoll::drive::ScriptRunner runner(*program, prompter, std::move(lines));
