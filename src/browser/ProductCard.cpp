@@ -2,24 +2,14 @@
 
 #include <algorithm>
 
+#include "store/Units.h"
 #include "text/Cp1251.h"
 
 namespace brenvoll::browser {
 
-namespace {
-const std::string& unitPieces() {
-    static const std::string unit = text::w("Шт");
-    return unit;
-}
-const std::string& unitRolls() {
-    static const std::string unit = text::w("Рул");
-    return unit;
-}
-const std::string& unitMetres() {
-    static const std::string unit = text::w("М");
-    return unit;
-}
-}  // namespace
+using store::unitMetres;
+using store::unitPieces;
+using store::unitRolls;
 
 void ProductCard::SetUnitField(const std::string& unit) {
     if (unit == Ed_Izm) return;

@@ -59,22 +59,6 @@ bool codesMatch(std::string_view a, std::string_view b) {
     return !a.empty() && a == b;
 }
 
-const std::string& unitPieces() {
-    static const std::string unit = text::w("Шт");
-    return unit;
-}
-const std::string& unitRolls() {
-    static const std::string unit = text::w("Рул");
-    return unit;
-}
-const std::string& unitMetres() {
-    static const std::string unit = text::w("М");
-    return unit;
-}
-bool isCountedUnit(std::string_view unit) {
-    return unit == unitPieces() || unit == unitRolls();
-}
-
 const std::string& noPieceLengthMessage() {
     static const std::string message = text::w(
         "В каталоге не задана длина одного изделия этого продукта, поэтому его количество "

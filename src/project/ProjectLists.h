@@ -8,6 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "store/Units.h"
+
 namespace brenvoll::store {
 class CatalogStore;
 }
@@ -49,11 +51,10 @@ Row commentRow(std::string_view text);
 // Both non-empty and equal, case counting.
 bool codesMatch(std::string_view a, std::string_view b);
 
-// Units as the catalog writes them (Windows-1251).
-const std::string& unitPieces();  // "Шт"
-const std::string& unitRolls();   // "Рул"
-const std::string& unitMetres();  // "М"
-bool isCountedUnit(std::string_view unit);
+using store::isCountedUnit;
+using store::unitMetres;
+using store::unitPieces;
+using store::unitRolls;
 
 // The piece length of a product sold by the metre; none when the catalog's TV_Dlina entry is missing, not a
 // number, or not above zero, because such a product cannot be raised to whole pieces.

@@ -1,5 +1,7 @@
 #include "search/KeywordSearch.h"
 
+#include "store/Units.h"
+
 #include <algorithm>
 
 #include "store/CatalogStore.h"
@@ -116,7 +118,8 @@ void Search::listHits() {
     browser_.card().addPicture = browser::AddButtonPicture::Normal;
     const KeywordIndex& entries = index(*area_);
     const KeywordIndex::Keyword keyword(entries, keyword_);
-    const std::string pieces = text::w("Шт"), metres = text::w("М");
+    const std::string& pieces = store::unitPieces();
+    const std::string& metres = store::unitMetres();
     for (auto k = entries.nextContaining(0, keyword); k; k = entries.nextContaining(*k + 1, keyword)) {
         const int hit = static_cast<int>(*k);
         const std::string& unit = store_.Entry(List::TV_Izm, hit);

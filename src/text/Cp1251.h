@@ -13,6 +13,9 @@ std::string toUtf8(std::string_view cp1251);
 // None when the text holds a character the code page cannot hold (or is not valid UTF-8).
 std::optional<std::string> fromUtf8(std::string_view utf8);
 
+// One code point as UTF-8; a surrogate or a value past U+10FFFF becomes U+FFFD.
+void appendUtf8(std::string& out, char32_t codePoint);
+
 // For messages built from host text: characters the code page lacks become '?'.
 std::string fromUtf8Lossy(std::string_view utf8);
 
