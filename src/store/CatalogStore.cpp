@@ -60,15 +60,18 @@ std::string CatalogStore::ReadFile(std::string_view relativePath) const {
 }
 
 std::vector<std::string> CatalogStore::LoadPlainFile(std::string_view relativePath) const {
-    return text::parsePlainList(ReadFile(relativePath));
+    readWholeFileInto(HostPath(relativePath), readBuffer_);
+    return text::parsePlainList(readBuffer_);
 }
 
 std::vector<text::TreeLine> CatalogStore::LoadTreeFile(std::string_view relativePath) const {
-    return text::parseTreeList(ReadFile(relativePath), CatalogPath(relativePath));
+    readWholeFileInto(HostPath(relativePath), readBuffer_);
+    return text::parseTreeList(readBuffer_, CatalogPath(relativePath));
 }
 
 std::vector<std::string> CatalogStore::LoadTreeTexts(std::string_view relativePath) const {
-    return text::parseTreeTexts(ReadFile(relativePath), CatalogPath(relativePath));
+    readWholeFileInto(HostPath(relativePath), readBuffer_);
+    return text::parseTreeTexts(readBuffer_, CatalogPath(relativePath));
 }
 
 void CatalogStore::SaveTreeFile(std::string_view relativePath, const std::vector<text::TreeLine>& lines) const {

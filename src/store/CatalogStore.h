@@ -89,6 +89,8 @@ private:
     // "Last match wins" indexes: each key remembers the highest index holding it.
     std::unordered_map<std::string, int> lastIndexByCode_;
     std::unordered_map<std::string, int> lastNodeByCaption_;
+    // Start-up reads dozens of large list files one after another through this one buffer.
+    mutable std::string readBuffer_;
 };
 
 }  // namespace brenvoll::store

@@ -14,20 +14,32 @@ namespace fs = std::filesystem;
 std::string displayPath(const fs::path& path) { return text::fromUtf8Lossy(path.string()); }
 
 std::string readWholeFile(const fs::path& path) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec))
-        throw FileError(text::w("Не удаётся открыть файл \"") + displayPath(path) + "\"");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileError(text::w("Не удаётся открыть файл \"") + displayPath(path) + "\"");
     std::string bytes;
-    in.seekg(0, std::ios::end);
-    const auto size = in.tellg();
-    in.seekg(0, std::ios::beg);
-    if (size > 0) bytes.resize(static_cast<size_t>(size));
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!in && !in.eof()) throw FileError(text::w("Ошибка чтения файла \"") + displayPath(path) + "\"");
-    bytes.resize(static_cast<size_t>(in.gcount()));
+    readWholeFileInto(path, bytes);
     return bytes;
+}
+
+void readWholeFileInto(const fs::path& path, std::string& buffer) {
+    std::error_code ec;
+    const auto cannotOpen = [&] { return FileError(text::w("Не удаётся открыть файл \"") + displayPath(path) + "\""); };
+    if (!fs::is_regular_file(path, ec)) throw cannotOpen();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) throw cannotOpen();
+    const auto size = fs::file_size(path, ec);
+    buffer.resize(ec ? 0 : static_cast<size_t>(size));
+    size_t got = buffer.empty() ? 0 : std::fread(buffer.data(), 1, buffer.size(), file);
+    // A file that grew meanwhile is read to its end.
+    char more[65536];
+    while (got == buffer.size()) {
+        const size_t n = std::fread(more, 1, sizeof more, file);
+        if (n == 0) break;
+        buffer.append(more, n);
+        got += n;
+    }
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) throw FileError(text::w("Ошибка чтения файла \"") + displayPath(path) + "\"");
+    buffer.resize(got);
 }
 
 void writeWholeFileAtomically(const fs::path& path, std::string_view bytes) {

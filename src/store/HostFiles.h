@@ -12,6 +12,8 @@ std::string displayPath(const std::filesystem::path& path);
 
 // FileError naming the file when it is missing, is a folder or cannot be read.
 std::string readWholeFile(const std::filesystem::path& path);
+// The same into a buffer the caller reuses, so that reading many large files does not map fresh memory for each.
+void readWholeFileInto(const std::filesystem::path& path, std::string& buffer);
 // Writes through a temporary file and a rename, so a crash never leaves half a file. FileError on failure.
 void writeWholeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 

@@ -1,5 +1,7 @@
 #include "text/ListFile.h"
 
+#include <algorithm>
+
 #include "text/Cp1251.h"
 #include "text/Errors.h"
 
@@ -17,16 +19,17 @@ size_t leadingIndent(std::string_view line) {
 template <typename Visit>
 void forEachLine(std::string_view bytes, Visit&& visit) {
     if (auto nul = bytes.find('\0'); nul != std::string_view::npos) bytes = bytes.substr(0, nul);
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            visit(bytes.substr(start));
-            return;
-        }
-        visit(bytes.substr(start, end - start));
+    const char* const first = bytes.data();
+    const char* const last = first + bytes.size();
+    const char* start = first;
+    while (start < last) {
+        // A plain loop: find_first_of asks memchr once per character here.
+        const char* end = start;
+        while (end < last && *end != '\r' && *end != '\n') ++end;
+        visit(std::string_view(start, static_cast<size_t>(end - start)));
+        if (end == last) return;
         start = end + 1;
-        if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') ++start;
+        if (*end == '\r' && start < last && *start == '\n') ++start;
     }
 }
 
@@ -51,22 +54,30 @@ void readTree(std::string_view bytes, const std::string& fileName, Emit&& emit) 
     });
 }
 
+// About as many entries as the text has line feeds, to fill each list without growing it.
+size_t expectedLines(std::string_view bytes) {
+    return static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+}
+
 }  // namespace
 
 std::vector<std::string> parsePlainList(std::string_view bytes) {
     std::vector<std::string> entries;
+    entries.reserve(expectedLines(bytes));
     forEachLine(bytes, [&](std::string_view line) { entries.emplace_back(line); });
     return entries;
 }
 
 std::vector<TreeLine> parseTreeList(std::string_view bytes, const std::string& fileName) {
     std::vector<TreeLine> lines;
+    lines.reserve(expectedLines(bytes));
     readTree(bytes, fileName, [&](int level, std::string_view text) { lines.push_back({level, std::string(text)}); });
     return lines;
 }
 
 std::vector<std::string> parseTreeTexts(std::string_view bytes, const std::string& fileName) {
     std::vector<std::string> texts;
+    texts.reserve(expectedLines(bytes));
     readTree(bytes, fileName, [&](int, std::string_view text) { texts.emplace_back(text); });
     return texts;
 }
