@@ -1,6 +1,7 @@
 #include "app/ui/StartUp.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include "app/ui/TForm1.h"
 #include "app/ui/TMainForm.h"
@@ -13,6 +14,11 @@
 namespace brenvoll::ui {
 
 namespace {
+void centreOnScreen(QWidget* window) {
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
 // The progress window and an observer both hear every status and step.
 class TeeProgress final : public ProgressSink {
 public:
@@ -52,6 +58,7 @@ std::unique_ptr<Program> StartUp(const StartOptions& options) {
 
     program->progressWindow = std::make_unique<TForm1>();
     TeeProgress progress(*program->progressWindow, options.progressObserver);
+    centreOnScreen(program->progressWindow.get());
     program->progressWindow->show();
     program->progressWindow->repaint();
 
@@ -71,6 +78,7 @@ std::unique_ptr<Program> StartUp(const StartOptions& options) {
         program->progressWindow->hide();
         program->progressWindow->close();
     }
+    centreOnScreen(program->mainForm.get());
     program->mainForm->show();
     return program;
 }

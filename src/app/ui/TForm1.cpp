@@ -19,7 +19,8 @@ TForm1::TForm1() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::SplashScreen) 
     layout->setContentsMargins(24, 24, 24, 24);
     auto* picture = new QLabel(panel);
     picture->setObjectName("Image1");
-    picture->setPixmap(QPixmap(":/startup.png"));
+    picture->setText(QString::fromUtf8("BRENVOLL\nкаталог кабеленесущих систем"));
+    picture->setStyleSheet("color: #1f3c78; font-size: 30px; font-weight: bold;");
     picture->setAlignment(Qt::AlignCenter);
     layout->addWidget(picture, 1);
     label1_ = new QLabel(QString::fromUtf8("Загрузка файлов каталога....."), panel);

@@ -48,8 +48,8 @@ TMainForm::TMainForm(AppContext& context, QWidget* parent) : QWidget(parent), co
     logo_ = new QLabel(this);
     logo_->setObjectName("Image_Logo");
     logo_->setFixedHeight(kLogoHeight);
-    logo_->setPixmap(QPixmap(":/logo.png"));
-    logo_->setStyleSheet("background-color: #1f3c78;");
+    logo_->setText(QString::fromUtf8("  BRENVOLL   ·   кабеленесущие системы"));
+    logo_->setStyleSheet("background-color: #1f3c78; color: white; font-weight: bold; font-size: 15px;");
     layout->addWidget(logo_);
 
     pageControlMain_ = new QTabWidget(this);
