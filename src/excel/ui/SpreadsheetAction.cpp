@@ -6,17 +6,22 @@
 
 namespace brenvoll::ui {
 
+namespace {
+// Starting the application can take seconds: the wait cursor shows it, and goes away however the action ends.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+}  // namespace
+
 void runSpreadsheetAction(AppContext& context, const std::function<void(excel::Spreadsheet&)>& action) {
-    std::unique_ptr<excel::Spreadsheet> sheet;
     try {
         if (!context.makeSpreadsheet)
             throw excel::SpreadsheetError(text::w("Табличный редактор недоступен: приложение не установлено"));
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        sheet = context.makeSpreadsheet();
+        WaitCursor wait;
+        auto sheet = context.makeSpreadsheet();
         action(*sheet);
-        QApplication::restoreOverrideCursor();
     } catch (const AppError& e) {
-        QApplication::restoreOverrideCursor();
         context.prompter->error(e.message());
     }
 }
