@@ -101,7 +101,7 @@ LoadResult LoadCatalog(store::CatalogStore& store, search::Pickers& pickers, Pro
     static constexpr const char* kAuthoringFiles[12] = {
         "FileText.txt",  "FilePicture.txt",  "FileText2.txt", "FilePicture2.txt", "FileText3.txt", "FilePicture3.txt",
         "FileText4.txt", "FilePicture4.txt", "FileText5.txt", "FilePicture5.txt", "FileText6.txt", "FilePicture6.txt"};
-    for (int k = 0; k < 12; ++k) store.authoringList(k) = store.LoadPlainFile(structureFile(kAuthoringFiles[k]));
+    for (int k = 0; k < 12; ++k) store.setAuthoringFile(k, store.ReadFile(structureFile(kAuthoringFiles[k])));
     return result;
 }
 

@@ -58,7 +58,9 @@ public:
     // Filling (start-up only).
     void setTree(const std::vector<text::TreeLine>& lines);
     void setList(List list, std::vector<std::string> entries);
-    std::vector<std::string>& authoringList(int k) { return authoring_.at(k); }  // FileText.txt, FilePicture.txt, …
+    // FileText.txt, FilePicture.txt, … FilePicture6.txt: kept as read, since no operation of this edition uses
+    // them; their entries are parsed only when asked for.
+    void setAuthoringFile(int k, std::string bytes) { authoring_.at(static_cast<size_t>(k)) = std::move(bytes); }
     void setPictureTabSetting(std::optional<int> n) { pictureTabSetting_ = n; }
 
     // Reading.
@@ -66,7 +68,9 @@ public:
     const std::vector<TreeNode>& nodes() const { return nodes_; }
     const std::string& caption(int absIndex) const;
     const std::vector<std::string>& list(List l) const { return lists_[static_cast<size_t>(l)]; }
-    const std::vector<std::string>& authoringList(int k) const { return authoring_.at(k); }
+    std::vector<std::string> authoringList(int k) const {
+        return text::parsePlainList(authoring_.at(static_cast<size_t>(k)));
+    }
     std::optional<int> pictureTabSetting() const { return pictureTabSetting_; }
 
     // The entry at absIndex; AppError when the list is shorter.
@@ -84,7 +88,7 @@ private:
     std::filesystem::path rootDir_;
     std::vector<TreeNode> nodes_;
     std::array<std::vector<std::string>, static_cast<size_t>(List::Count)> lists_;
-    std::array<std::vector<std::string>, 12> authoring_;
+    std::array<std::string, 12> authoring_;
     std::optional<int> pictureTabSetting_;
     // "Last match wins" indexes: each key remembers the highest index holding it.
     std::unordered_map<std::string, int> lastIndexByCode_;
