@@ -7,12 +7,6 @@
 
 namespace brenvoll::search {
 
-bool pickerLess(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(text::foldCase(x)) < static_cast<unsigned char>(text::foldCase(y));
-    });
-}
-
 void Picker::show(const std::string& text) {
     const auto it = std::find(items.begin(), items.end(), text);
     selected = it == items.end() ? std::nullopt : std::optional<int>(static_cast<int>(it - items.begin()));
@@ -28,7 +22,7 @@ Picker BuildPicker(const std::vector<std::string>& source, const std::vector<std
         if (!units[i].empty()) picker.items.push_back(source[i]);
     }
     // A stable sort places every entry exactly where inserting it at its sorted place, after equals, would.
-    // Keys are folded once; std::string compares bytes as unsigned, like pickerLess.
+    // Keys are folded once; std::string compares bytes as unsigned, so the code page's letter order holds.
     std::vector<std::pair<std::string, size_t>> keys;
     keys.reserve(picker.items.size());
     for (size_t k = 0; k < picker.items.size(); ++k) keys.emplace_back(text::foldCase(picker.items[k]), k);

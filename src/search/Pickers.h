@@ -25,7 +25,4 @@ struct Pickers {
 Picker BuildPicker(const std::vector<std::string>& source, const std::vector<std::string>& units,
                    int initialPosition);
 
-// The order of the pickers: alphabetical by the code page's letters, case ignored.
-bool pickerLess(const std::string& a, const std::string& b);
-
 }  // namespace brenvoll::search

@@ -107,11 +107,4 @@ std::string writeFlatList(const std::vector<std::string>& entries) {
     return out;
 }
 
-std::vector<std::string> textsOf(const std::vector<TreeLine>& lines) {
-    std::vector<std::string> texts;
-    texts.reserve(lines.size());
-    for (const auto& l : lines) texts.push_back(l.text);
-    return texts;
-}
-
 }  // namespace brenvoll::text

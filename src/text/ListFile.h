@@ -30,6 +30,5 @@ std::string writeTreeList(const std::vector<TreeLine>& lines);
 // Every entry unchanged on its own line, ended by CR LF.
 std::string writeFlatList(const std::vector<std::string>& entries);
 
-std::vector<std::string> textsOf(const std::vector<TreeLine>& lines);
 
 }  // namespace brenvoll::text
